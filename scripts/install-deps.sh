@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the screenshots need.
+# Runs apt-get only when something is missing, so a second run costs a few dpkg queries.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev libzip-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  dbus dbus-daemon xvfb xauth
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,48 @@
+#include "app/InstanceLock.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+
+namespace trellis {
+namespace {
+
+QString LockName(qint64 instanceNumber) {
+  return QStringLiteral("trellis-%1.lock").arg(instanceNumber);
+}
+
+}  // namespace
+
+InstanceLock::InstanceLock(const QString& tempArea, qint64 instanceNumber) {
+  if (!QDir().mkpath(tempArea)) return;
+  lock_ = std::make_unique<QLockFile>(tempArea + u'/' + LockName(instanceNumber));
+  // Only a dead owner makes a lock stale, however long an instance runs.
+  lock_->setStaleLockTime(0);
+  if (lock_->tryLock(0)) return;
+  // A killed instance whose process number came back to us left this file: it is ours now.
+  qint64 owner = 0;
+  if (lock_->getLockInfo(&owner, nullptr, nullptr) && owner == QCoreApplication::applicationPid()) {
+    lock_->removeStaleLockFile();
+    lock_->tryLock(0);
+  }
+}
+
+bool InstanceLock::OtherInstanceRunning(const QString& tempArea, qint64 ownInstanceNumber) {
+  const QString own = LockName(ownInstanceNumber);
+  QDirIterator it(tempArea, {QStringLiteral("trellis-*.lock")}, QDir::Files);
+  while (it.hasNext()) {
+    const QString path = it.next();
+    if (it.fileName() == own) continue;
+    QLockFile other(path);
+    other.setStaleLockTime(0);
+    // Taking the lock succeeds only when its owner is gone; it is then dropped again.
+    if (other.tryLock(0)) {
+      other.unlock();
+    } else if (other.error() == QLockFile::LockFailedError) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace trellis

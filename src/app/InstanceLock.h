@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+namespace trellis {
+
+// Marks a running instance with a lock file "trellis-<instance>.lock" in the temporary area,
+// beside (not inside) the instance folders, so no cleanup ever removes it. A lock whose
+// process has ended counts as gone.
+class InstanceLock {
+ public:
+  InstanceLock(const QString& tempArea, qint64 instanceNumber);
+
+  bool IsHeld() const { return lock_ && lock_->isLocked(); }
+
+  // True when another live instance of the program holds a lock in the temporary area.
+  static bool OtherInstanceRunning(const QString& tempArea, qint64 ownInstanceNumber);
+
+ private:
+  std::unique_ptr<QLockFile> lock_;
+};
+
+}  // namespace trellis

@@ -1,0 +1,79 @@
+#include "app/RunTimeError.h"
+
+#include "app/FilePaths.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace trellis {
+
+RunTimeError::RunTimeError(int number, const QString& description)
+    : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
+
+RunTimeError RunTimeError::FromSystem(std::error_code error, const QString& path) {
+  const int number = FileErrorNumber(error, path);
+  return RunTimeError(number, FileErrorDescription(number));
+}
+
+int FileErrorNumber(std::error_code error, const QString& path) {
+  if (!error) return 0;
+  if (error.category() != std::generic_category() && error.category() != std::system_category()) {
+    return 75;
+  }
+  switch (error.value()) {
+    case ENOENT: {
+      const QString folder = ParentFolder(path);
+      return folder.isEmpty() || QFileInfo(folder).isDir() ? 53 : 76;
+    }
+    case ENOTDIR: return 76;
+    case EBADF: return 52;
+    case EIO: return 57;
+    case EEXIST: return 58;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return 61;
+    case ENAMETOOLONG:
+    case EINVAL: return 64;
+    case EMFILE:
+    case ENFILE: return 67;
+    case ENODEV:
+    case ENXIO: return 68;
+    case EBUSY:
+    case ETXTBSY:
+    case EAGAIN:
+    case ENOLCK:
+    case EROFS:
+    case EACCES:
+    case EPERM: return 70;
+    case ENOMEDIUM: return 71;
+    case EXDEV: return 74;
+    case EISDIR:
+    case ENOTEMPTY: return 75;
+    default: return 75;
+  }
+}
+
+QString FileErrorDescription(int number) {
+  switch (number) {
+    case 52: return QStringLiteral("Неверное имя или номер файла");
+    case 53: return QStringLiteral("Файл не найден");
+    case 54: return QStringLiteral("Неверный режим работы с файлом");
+    case 55: return QStringLiteral("Файл уже открыт");
+    case 57: return QStringLiteral("Ошибка ввода-вывода устройства");
+    case 58: return QStringLiteral("Файл уже существует");
+    case 61: return QStringLiteral("Диск заполнен");
+    case 62: return QStringLiteral("Ввод за концом файла");
+    case 64: return QStringLiteral("Неверное имя файла");
+    case 67: return QStringLiteral("Слишком много файлов");
+    case 68: return QStringLiteral("Устройство недоступно");
+    case 70: return QStringLiteral("Отказано в доступе");
+    case 71: return QStringLiteral("Диск не готов");
+    case 74: return QStringLiteral("Нельзя переименовать файл на другой диск");
+    case 75: return QStringLiteral("Ошибка доступа к пути или файлу");
+    case 76: return QStringLiteral("Путь не найден");
+    default: return QStringLiteral("Ошибка файловой системы");
+  }
+}
+
+}  // namespace trellis

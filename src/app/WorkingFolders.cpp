@@ -1,0 +1,119 @@
+#include "app/WorkingFolders.h"
+
+#include "app/AppIdentity.h"
+#include "app/FilePaths.h"
+#include "app/RunTimeError.h"
+#include "app/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace trellis {
+namespace {
+
+void CreateFolder(const QString& path) {
+  if (QDir().mkpath(path)) return;
+  const int error = errno;
+  throw RunTimeError::FromSystem(std::error_code(error ? error : EACCES, std::generic_category()),
+                                 path);
+}
+
+// Deletes the files of Folder (hidden ones too) and then the folder, which stays when it still
+// holds a subfolder or a file that would not go. Errors are ignored.
+void EmptyAndRemove(const QString& folder) {
+  QDir dir(folder);
+  if (!dir.exists()) return;
+  for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+    dir.remove(name);
+  }
+  QDir().rmdir(folder);
+}
+
+QString Join(const QString& folder, const QString& name) { return folder + kPathSeparator + name; }
+
+}  // namespace
+
+WorkingFolders::WorkingFolders(SettingsStore& settings, QString systemDrive, qint64 instanceNumber)
+    : settings_(settings), systemDrive_(std::move(systemDrive)), instanceNumber_(instanceNumber) {}
+
+QString WorkingFolders::DefaultSystemDrive() {
+  const QString drive = qEnvironmentVariable("SystemDrive");
+  if (!drive.isEmpty()) return drive;
+  const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+  if (!data.isEmpty()) return data;
+  return QDir::homePath() + QStringLiteral("/.local/share");
+}
+
+QString WorkingFolders::GetFamilyFolder() {
+  if (familyFolder_.size() >= 3) return familyFolder_;
+  const QString fallback = Join(systemDrive_, FamilyKey());
+  if (!FolderExists(fallback)) CreateFolder(fallback);
+  const QString stored = settings_.GetSetting(FamilyKey(), u"Folds_1", u"Path", fallback);
+  // Only the default folder and folders inside it are accepted.
+  familyFolder_ = stored.startsWith(fallback, Qt::CaseInsensitive) ? stored : fallback;
+  settings_.SaveSetting(FamilyKey(), u"Folds_1", u"Path", familyFolder_);
+  return familyFolder_;
+}
+
+QString WorkingFolders::TempArea() { return Join(GetFamilyFolder(), QStringLiteral("Temp")); }
+
+QString WorkingFolders::InstanceFolder() {
+  return Join(TempArea(), QString::number(instanceNumber_));
+}
+
+QString WorkingFolders::WorkingFolderPath() {
+  const QString chosen = settings_.GetSetting(ProgramTitle(), u"Main", u"TempDir");
+  if (!chosen.isEmpty() && FolderExists(chosen)) return chosen;
+  return InstanceFolder();
+}
+
+QString WorkingFolders::GetWorkingFolder() {
+  const QString working = WorkingFolderPath();
+  if (working != InstanceFolder()) return working;
+  if (!FolderExists(TempArea())) CreateFolder(TempArea());
+  if (!FolderExists(working)) CreateFolder(working);
+  return working;
+}
+
+QString WorkingFolders::GetDxfFolder() {
+  if (!FolderExists(TempArea())) CreateFolder(TempArea());
+  GetWorkingFolder();
+  // With Main/TempDir in force the per-instance folder is not the working folder, and the DXF
+  // folder still needs it as its parent, so it is made here.
+  if (!FolderExists(InstanceFolder())) CreateFolder(InstanceFolder());
+  const QString dxf = Join(InstanceFolder(), QStringLiteral("DXF"));
+  if (!FolderExists(dxf)) CreateFolder(dxf);
+  return dxf;
+}
+
+void WorkingFolders::RemoveWorkingFolder() {
+  const QString working = WorkingFolderPath();
+  if (FolderExists(TempArea()) && FolderExists(working)) EmptyAndRemove(working);
+}
+
+void WorkingFolders::RemoveDxfFolder() {
+  if (FolderExists(TempArea()) && FolderExists(WorkingFolderPath())) {
+    EmptyAndRemove(Join(InstanceFolder(), QStringLiteral("DXF")));
+  }
+}
+
+void CleanTempArea(const QString& folder) {
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) return;
+  const QDir area(folder);
+  for (const QString& name : area.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                                            QDir::Unsorted)) {
+    const QString instance = Join(folder, name);
+    const QString dxf = Join(instance, QStringLiteral("DXF"));
+    // The CAD side may leave this marker write-protected.
+    QFile::setPermissions(Join(dxf, QStringLiteral("1.tmp.tmp")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                              QFile::ReadOther);
+    EmptyAndRemove(dxf);
+    if (name.compare(QLatin1String("shem"), Qt::CaseInsensitive) != 0) EmptyAndRemove(instance);
+  }
+}
+
+}  // namespace trellis
