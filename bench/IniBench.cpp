@@ -40,8 +40,10 @@ void BM_ReadIniCached(benchmark::State& state) {
   IniFiles ini;
   ini.ReadIni(u"Section7", u"Key120", path);
   // Let the file's time fall behind the clock, as it does for an installation file.
-  QFile(path).setFileTime(QDateTime::currentDateTime().addSecs(-60),
-                          QFileDevice::FileModificationTime);
+  QFile file(path);
+  file.open(QIODevice::ReadWrite);
+  file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
+  file.close();
   ini.ReadIni(u"Section7", u"Key120", path);
   for (auto _ : state) benchmark::DoNotOptimize(ini.ReadIni(u"section7", u"key120", path));
 }

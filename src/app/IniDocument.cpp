@@ -41,9 +41,13 @@ QString FoldIniName(QStringView name) {
   QString folded(name.size(), Qt::Uninitialized);
   QChar* out = folded.data();
   for (qsizetype i = 0; i < name.size(); ++i) {
-    const QChar c = name[i];
-    // Qt would turn the micro sign into a Greek capital; the Windows table leaves it alone.
-    out[i] = (c.isSurrogate() || c == QChar(0x00B5)) ? c : c.toUpper();
+    const char16_t c = name[i].unicode();
+    if (c < 0x80) {
+      out[i] = QChar(c >= u'a' && c <= u'z' ? char16_t(c - 0x20) : c);
+    } else {
+      // Qt would turn the micro sign into a Greek capital; the Windows table leaves it alone.
+      out[i] = (QChar::isSurrogate(c) || c == 0x00B5) ? QChar(c) : QChar(QChar::toUpper(c));
+    }
   }
   return folded;
 }

@@ -33,9 +33,9 @@ bool ReadBytes(const QString& file, QByteArray& bytes) {
 
 enum class StampResult { RegularFile, Missing, NotAFile };
 
-StampResult ReadStamp(const QString& file, IniFiles::FileStamp& stamp) {
+StampResult ReadStamp(const QByteArray& nativePath, IniFiles::FileStamp& stamp) {
   struct stat st {};
-  if (::stat(QFile::encodeName(file).constData(), &st) != 0) return StampResult::Missing;
+  if (::stat(nativePath.constData(), &st) != 0) return StampResult::Missing;
   if (!S_ISREG(st.st_mode)) return StampResult::NotAFile;
   stamp.size = st.st_size;
   stamp.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
@@ -49,12 +49,16 @@ StampResult ReadStamp(const QString& file, IniFiles::FileStamp& stamp) {
 IniFiles::IniFiles(IniEncoding newFileEncoding) : newFileEncoding_(newFileEncoding) {}
 
 const IniDocument* IniFiles::Load(const QString& file) {
+  if (file.isEmpty()) return nullptr;
+  auto it = cache_.find(file);
+  if (it != cache_.end() && watch_.Unchanged(file)) return &it->document;
+  const QByteArray nativePath = it != cache_.end() ? it->nativePath : QFile::encodeName(file);
+  watch_.Arm(file, nativePath);
   FileStamp stamp;
-  if (file.isEmpty() || ReadStamp(file, stamp) != StampResult::RegularFile) {
+  if (ReadStamp(nativePath, stamp) != StampResult::RegularFile) {
     cache_.remove(file);
     return nullptr;
   }
-  auto it = cache_.find(file);
   const bool known = it != cache_.end() && it->stamp == stamp;
   if (known && it->verifiedAtNs - stamp.modifiedNs > kTimeGranularityNs) return &it->document;
 
@@ -75,9 +79,15 @@ const IniDocument* IniFiles::Load(const QString& file) {
 
 const IniDocument* IniFiles::Remember(const QString& file, const FileStamp& stamp,
                                       QByteArray bytes, qint64 readAtNs) {
-  if (cache_.size() >= kCacheLimit) cache_.clear();
+  if (cache_.size() >= kCacheLimit) {
+    cache_.clear();
+    watch_.ForgetAll();
+    watch_.Arm(file, QFile::encodeName(file));
+  }
   IniDocument document = IniDocument::Parse(bytes);
-  return &cache_.insert(file, CachedFile{stamp, std::move(document), std::move(bytes), readAtNs})
+  return &cache_
+              .insert(file, CachedFile{QFile::encodeName(file), stamp, std::move(document),
+                                       std::move(bytes), readAtNs})
               ->document;
 }
 
@@ -126,7 +136,7 @@ bool IniFiles::Modify(const QString& file, Edit edit) {
   // back from the bytes on disk.
   FileStamp stamp;
   const qint64 writtenAtNs = NowNs();
-  if (ReadStamp(file, stamp) == StampResult::RegularFile) {
+  if (ReadStamp(QFile::encodeName(file), stamp) == StampResult::RegularFile) {
     Remember(file, stamp, bytes, writtenAtNs);
   } else {
     cache_.remove(file);

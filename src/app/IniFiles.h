@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileChangeWatch.h"
 #include "app/IniDocument.h"
 
 #include <QHash>
@@ -11,10 +12,11 @@
 namespace trellis {
 
 // The profile-string reader and writer over files. Parsed files are kept by path and reused
-// while the file's size, times and inode stay the same, so a repeated read costs a stat and a
-// lookup, and an edit made on disk by anyone is seen at the next read. File times are coarse
-// (a clock tick, or seconds on some file systems), so a file changed too shortly before it
-// was read is compared byte for byte until its time is safely in the past.
+// while the kernel reports no change to them, or, once it has, while the file's size, times
+// and inode stay the same; so a repeated read costs a lookup, and an edit made on disk by
+// anyone is seen at the next read. File times are coarse (a clock tick, or seconds on some
+// file systems), so a file changed too shortly before it was read is compared byte for byte
+// until its time is safely in the past.
 class IniFiles {
  public:
   // Files this object creates get this encoding (the settings store keeps Unicode files).
@@ -45,6 +47,7 @@ class IniFiles {
 
  private:
   struct CachedFile {
+    QByteArray nativePath;
     FileStamp stamp;
     IniDocument document;
     QByteArray bytes;
@@ -60,6 +63,7 @@ class IniFiles {
 
   IniEncoding newFileEncoding_;
   QHash<QString, CachedFile> cache_;
+  FileChangeWatch watch_;
 };
 
 }  // namespace trellis

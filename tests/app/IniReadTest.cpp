@@ -1,6 +1,7 @@
 #include "app/IniFiles.h"
 #include "support/TestFiles.h"
 
+#include <QDateTime>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -125,8 +126,20 @@ TEST_F(IniRead, EditsOnDiskAreSeenAtTheNextRead) {
   EXPECT_EQ(ini_.ReadIni(u"s", u"k", f), "two");
   Write("[s]\r\nk=three and more\r\n");
   EXPECT_EQ(ini_.ReadIni(u"s", u"k", f), "three and more");
+  // Replaced by a rename, as editors and other programs save.
+  const QString other = Write("[s]\r\nk=four\r\n", QStringLiteral("other.ini"));
   QFile::remove(f);
   EXPECT_EQ(ini_.ReadIni(u"s", u"k", f), "");
+  QFile::rename(other, f);
+  EXPECT_EQ(ini_.ReadIni(u"s", u"k", f), "four");
+  // A file written long ago and then edited keeps being seen fresh.
+  QFile file(f);
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+  file.close();
+  EXPECT_EQ(ini_.ReadIni(u"s", u"k", f), "four");
+  Write("[s]\r\nk=five\r\n");
+  EXPECT_EQ(ini_.ReadIni(u"s", u"k", f), "five");
 }
 
 }  // namespace
