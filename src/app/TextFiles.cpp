@@ -10,12 +10,14 @@
 
 namespace trellis {
 
-QString ReadWholeFile(const QString& path) {
-  if (!QFileInfo(path).isFile()) return QString();
+QByteArray ReadWholeFileBytes(const QString& path) {
+  if (path.isEmpty() || !QFileInfo(path).isFile()) return QByteArray();
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return QString();
-  return cp1251::Decode(file.readAll());
+  if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+  return file.readAll();
 }
+
+QString ReadWholeFile(const QString& path) { return cp1251::Decode(ReadWholeFileBytes(path)); }
 
 bool ReplaceFileContent(const QString& path, const QByteArray& bytes) {
   if (path.isEmpty() || QFileInfo(path).isDir()) return false;
@@ -25,9 +27,16 @@ bool ReplaceFileContent(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-bool PrintToFile(const QString& path, const QString& text, Prompter& prompter) {
-  if (ReplaceFileContent(path, cp1251::Encode(text + QStringLiteral("\r\n")))) return true;
-  prompter.Ask(Message{QStringLiteral("PrintToFile"), ProgramTitle(), MessageButtons::Ok,
+bool TextFileWriter::PrintToFile(const QString& path, const QString& text) {
+  return PrintBytesToFile(path, cp1251::Encode(text));
+}
+
+bool TextFileWriter::PrintBytesToFile(const QString& path, QByteArray text) {
+  // Set whatever the outcome: the caller goes on as if the write had succeeded.
+  tableFileWritten_ = true;
+  text.append("\r\n");
+  if (ReplaceFileContent(path, text)) return true;
+  prompter_.Ask(Message{QStringLiteral("PrintToFile"), ProgramTitle(), MessageButtons::Ok,
                        MessageIcon::None});
   return false;
 }

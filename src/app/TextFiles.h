@@ -8,11 +8,29 @@ class Prompter;
 
 // The whole file decoded from Windows-1251; "" when it is missing, empty or not a file.
 QString ReadWholeFile(const QString& path);
+// The same as bytes, as the file holds them.
+QByteArray ReadWholeFileBytes(const QString& path);
 
-// Replaces the file with Text and a closing CR LF in Windows-1251. The new content is written
-// beside the file and renamed over it, so a failed write leaves the old content whole; the
-// failure is reported as "PrintToFile" and the result is false.
-bool PrintToFile(const QString& path, const QString& text, Prompter& prompter);
+// Writes the program's text files and remembers that one was written: that makes the next
+// opening of a table bring the links between tables up to date.
+class TextFileWriter {
+ public:
+  explicit TextFileWriter(Prompter& prompter) : prompter_(prompter) {}
+
+  // Replaces the file with Text and a closing CR LF in Windows-1251. The new content is
+  // written beside the file and renamed over it, so a failed write leaves the old content
+  // whole; the failure is reported as "PrintToFile" and the result is false.
+  bool PrintToFile(const QString& path, const QString& text);
+  // The same for text already in Windows-1251.
+  bool PrintBytesToFile(const QString& path, QByteArray text);
+
+  bool TableFileWritten() const { return tableFileWritten_; }
+  void ClearTableFileWritten() { tableFileWritten_ = false; }
+
+ private:
+  Prompter& prompter_;
+  bool tableFileWritten_ = false;
+};
 
 // The same replacement without any message: false when the file could not be written.
 bool ReplaceFileContent(const QString& path, const QByteArray& bytes);

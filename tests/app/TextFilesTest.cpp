@@ -12,9 +12,12 @@ namespace {
 TEST(TextFiles, PrintToFileWritesWindows1251WithAClosingLineEnd) {
   test::TempFolder dir;
   test::ScriptedPrompter prompter;
+  TextFileWriter writer(prompter);
   const QString path = dir.File(QStringLiteral("p.d02"));
   test::WriteBytes(path, "old content that is longer");
-  EXPECT_TRUE(PrintToFile(path, QStringLiteral("1\tБетон\r\n2\tСталь"), prompter));
+  EXPECT_FALSE(writer.TableFileWritten());
+  EXPECT_TRUE(writer.PrintToFile(path, QStringLiteral("1\tБетон\r\n2\tСталь")));
+  EXPECT_TRUE(writer.TableFileWritten());
   EXPECT_EQ(test::ReadBytes(path), "1\t\xC1\xE5\xF2\xEE\xED\r\n2\t\xD1\xF2\xE0\xEB\xFC\r\n");
   EXPECT_EQ(ReadWholeFile(path), QStringLiteral("1\tБетон\r\n2\tСталь\r\n"));
   EXPECT_TRUE(prompter.Messages().empty());
@@ -24,8 +27,9 @@ TEST(TextFiles, PrintToFileWritesWindows1251WithAClosingLineEnd) {
 
 TEST(TextFiles, AFailedWriteIsReportedAndTheOldFileStays) {
   test::ScriptedPrompter prompter;
+  TextFileWriter writer(prompter);
   const QByteArray before = test::ReadBytes(QStringLiteral("/proc/version"));
-  EXPECT_FALSE(PrintToFile(QStringLiteral("/proc/version"), QStringLiteral("x"), prompter));
+  EXPECT_FALSE(writer.PrintToFile(QStringLiteral("/proc/version"), QStringLiteral("x")));
   ASSERT_EQ(prompter.Messages().size(), 1u);
   EXPECT_EQ(prompter.Messages()[0].text, "PrintToFile");
   EXPECT_EQ(prompter.Messages()[0].caption, "Trellis");
@@ -33,7 +37,7 @@ TEST(TextFiles, AFailedWriteIsReportedAndTheOldFileStays) {
   EXPECT_EQ(test::ReadBytes(QStringLiteral("/proc/version")), before);
 
   test::TempFolder dir;
-  EXPECT_FALSE(PrintToFile(dir.Path(), QStringLiteral("x"), prompter));  // a folder
+  EXPECT_FALSE(writer.PrintToFile(dir.Path(), QStringLiteral("x")));  // a folder
   EXPECT_TRUE(QDir(dir.Path()).exists());
 }
 

@@ -1,0 +1,91 @@
+#include "tables/ColumnSpec.h"
+
+#include "app/IniFiles.h"
+#include "app/LocaleNumbers.h"
+#include "tables/InstallationFiles.h"
+
+#include <cstdlib>
+
+namespace trellis {
+namespace {
+
+QString Section(int k) { return QStringLiteral("F%1").arg(k); }
+
+EditorKind DeriveEditorKind(const ColumnSpec& c) {
+  // A later rule overrides an earlier one.
+  EditorKind kind = EditorKind::TextBox;
+  if (!c.list.isEmpty() && c.listBmp.isEmpty()) {
+    kind = c.edit == QLatin1String("-") ? EditorKind::DropDownList : EditorKind::EditableCombo;
+  }
+  if (!c.list.isEmpty() && !c.listBmp.isEmpty()) kind = EditorKind::ImageCombo;
+  if (!c.source.isEmpty()) kind = EditorKind::ValueListPopup;
+  if (c.type == QLatin1String("b")) kind = EditorKind::CheckBox;
+  if (c.type == QLatin1String("o")) kind = EditorKind::Option;
+  return kind;
+}
+
+int DeriveWidth(const QString& w) {
+  const auto twips = ParseLocaleWholeNumber(w);
+  return twips ? std::abs(*twips) - 1 : 0;
+}
+
+}  // namespace
+
+QString ColumnSpec::HeaderText() const {
+  QString shown = name;
+  shown.replace(u'_', u' ');
+  return measure.isEmpty() ? shown + u' ' : shown + QStringLiteral(", ") + measure + u' ';
+}
+
+std::vector<ColumnSpec> ReadColumnSpecs(IniFiles& ini, const QString& descriptionFile) {
+  std::vector<ColumnSpec> columns;
+  QString click;
+  for (int k = 1; k <= kMaxColumns; ++k) {
+    const QString section = Section(k);
+    ColumnSpec c;
+    c.name = ini.ReadIni(section, u"Name", descriptionFile);
+    if (c.name.isEmpty()) break;
+    c.measure = ini.ReadIni(section, u"Measure", descriptionFile);
+    c.type = ini.ReadIni(section, u"Type", descriptionFile);
+    c.list = ini.ReadIni(section, u"List", descriptionFile);
+    c.listBmp = ini.ReadIni(section, u"ListBmp", descriptionFile);
+    c.var = ini.ReadIni(section, u"Var", descriptionFile);
+    c.edit = ini.ReadIni(section, u"Edit", descriptionFile);
+    c.source = ini.ReadIni(section, u"Source", descriptionFile);
+    c.icon = ini.ReadIni(section, u"Icon", descriptionFile);
+    c.index = ini.ReadIni(section, u"Index", descriptionFile);
+    const QString ownClick = ini.ReadIni(section, u"Click", descriptionFile);
+    if (!ownClick.isEmpty()) click = ownClick;
+    c.click = click;
+    c.editorKind = DeriveEditorKind(c);
+    c.editable = c.edit != QLatin1String("-") && c.type != QLatin1String("i") &&
+                 c.type != QLatin1String("o") && c.type != QLatin1String("b");
+    c.width = DeriveWidth(ini.ReadIni(section, u"w", descriptionFile));
+    columns.push_back(std::move(c));
+  }
+  return columns;
+}
+
+int ColumnCount(IniFiles& ini, const QString& descriptionFile) {
+  int k = 1;
+  while (k <= kMaxColumns && !ini.ReadIni(Section(k), u"Name", descriptionFile).isEmpty()) ++k;
+  return k - 1;
+}
+
+void TakeOverSourceLists(IniFiles& ini, const QString& installationFolder,
+                         std::vector<ColumnSpec>& columns) {
+  for (ColumnSpec& c : columns) {
+    if (c.source.isEmpty()) continue;
+    const QString sourceFile = DescriptionFilePath(installationFolder, c.source);
+    const int count = ColumnCount(ini, sourceFile);
+    for (int k = 1; k <= count; ++k) {
+      if (ini.ReadIni(Section(k), u"Var", sourceFile) == c.var) {
+        c.list = ini.ReadIni(Section(k), u"List", sourceFile);
+        c.listBmp = ini.ReadIni(Section(k), u"ListBmp", sourceFile);
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace trellis

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace trellis {
+
+class Grid;
+struct TableContext;
+
+// Builds Grid for the table Key: columns from its description file, cells from its working
+// file, decoration and widths. The main grid gets styled headers and the help page; the
+// popup's grid gets its whole first row selected.
+void FillGrid(TableContext& ctx, Grid& grid, const QString& key, bool popup);
+
+// Fills the grid's store from a table file and decorates it; PictureFolder is the table key
+// cell pictures are looked up under.
+void LoadTable(TableContext& ctx, Grid& grid, const QString& path, const QString& pictureFolder,
+               bool popup);
+
+// Identifier fix-up of a one-row table, then the column widths.
+void DecorateColumns(Grid& grid);
+
+// Explicit widths, automatic ones from the header text, all scaled down to fit the grid.
+void ApplyColumnWidths(Grid& grid);
+
+// Writes the main grid's table unless the file already holds it. True when it wrote.
+bool SaveTable(TableContext& ctx, const QString& path);
+
+}  // namespace trellis

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "tables/Grid.h"
+#include "tables/TableCatalogue.h"
+#include "tables/TableData.h"
+
+#include <QString>
+
+namespace trellis {
+
+class IniFiles;
+class TableHooks;
+class TextFileWriter;
+class WindowModel;
+class WorkingFolders;
+struct ProjectNames;
+
+// The program's table state: the catalogue of the chosen group, which table is shown and
+// which file the main store came from, and the stores beside the main grid.
+struct TableState {
+  TableCatalogue catalogue;
+  QString currentTableKey;
+  QString lastOpenedTableKey;
+  QString loadedTableFile = QStringLiteral(".d01");
+  // Until the first catalogue load the tab image list is cleared with the tabs.
+  bool firstCatalogueLoad = true;
+  int firstMacroButton = 0;
+  Grid popupGrid;  // the value list popup's grid
+  TableData fgTable;
+  TableData fgSource;
+};
+
+// What the table procedures work with.
+struct TableContext {
+  QString installationFolder;
+  IniFiles& ini;
+  WorkingFolders& folders;
+  TextFileWriter& writer;
+  ProjectNames& project;
+  WindowModel& window;
+  TableState& tables;
+  TableHooks& hooks;
+};
+
+}  // namespace trellis

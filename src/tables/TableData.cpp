@@ -1,0 +1,162 @@
+#include "tables/TableData.h"
+
+#include "app/TextCodec.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+namespace trellis {
+
+void TableData::Reset(int rows, int columns) {
+  rows_ = std::max(rows, 1);
+  columns_ = std::max(columns, 0);
+  buffer_.clear();
+  unusedBytes_ = 0;
+  cells_.assign(size_t(rows_) * columns_, CellRef{});
+  headers_.resize(size_t(columns_) + 1);
+}
+
+QByteArrayView TableData::CellBytes(int row, int column) const {
+  if (!InRange(row, column)) return {};
+  const CellRef& ref = RefAt(row, column);
+  return QByteArrayView(buffer_.constData() + ref.offset, ref.length);
+}
+
+QString TableData::Cell(int row, int column) const {
+  if (row == 0) return Header(column);
+  if (column == 0) return row >= 1 && row <= rows_ ? QString::number(row) : QString();
+  return cp1251::Decode(CellBytes(row, column));
+}
+
+void TableData::SetCell(int row, int column, QStringView text) {
+  QByteArray bytes = cp1251::Encode(text);
+  bytes.replace('\t', ' ').replace('\r', ' ').replace('\n', ' ');
+  SetCellBytes(row, column, bytes);
+}
+
+void TableData::SetCellBytes(int row, int column, QByteArrayView bytes) {
+  if (!InRange(row, column)) return;
+  CellRef& ref = RefAt(row, column);
+  unusedBytes_ += ref.length;
+  if (bytes.isEmpty()) {
+    ref = CellRef{};
+  } else {
+    if (quint64(buffer_.size()) + quint64(bytes.size()) > std::numeric_limits<quint32>::max()) {
+      throw std::length_error("table text exceeds 4 GB");
+    }
+    ref = CellRef{quint32(buffer_.size()), quint32(bytes.size())};
+    buffer_.append(bytes.data(), bytes.size());
+  }
+  CompactIfWasteful();
+}
+
+QString TableData::Header(int column) const {
+  return column >= 0 && size_t(column) < headers_.size() ? headers_[column] : QString();
+}
+
+void TableData::SetHeader(int column, const QString& text) {
+  if (column >= 1 && size_t(column) < headers_.size()) headers_[column] = text;
+}
+
+void TableData::FillFromLines(QByteArray text) {
+  if (quint64(text.size()) > std::numeric_limits<quint32>::max()) {
+    throw std::length_error("table text exceeds 4 GB");
+  }
+  std::fill(cells_.begin(), cells_.end(), CellRef{});
+  const char* data = text.constData();
+  const qsizetype size = text.size();
+  qsizetype pos = 0;
+  for (int row = 1; row <= rows_ && pos <= size; ++row) {
+    // A line runs to the next CR or to the end of the text.
+    const char* lineEnd = static_cast<const char*>(memchr(data + pos, '\r', size_t(size - pos)));
+    const qsizetype end = lineEnd ? lineEnd - data : size;
+    qsizetype cellStart = pos;
+    for (int column = 1; column <= columns_; ++column) {
+      const char* tab =
+          static_cast<const char*>(memchr(data + cellStart, '\t', size_t(end - cellStart)));
+      const qsizetype cellEnd = tab ? tab - data : end;
+      RefAt(row, column) = CellRef{quint32(cellStart), quint32(cellEnd - cellStart)};
+      if (!tab) break;
+      cellStart = cellEnd + 1;
+    }
+    if (!lineEnd) break;
+    pos = end + 1;
+  }
+  buffer_ = std::move(text);
+  unusedBytes_ = 0;
+  CompactIfWasteful();
+}
+
+QByteArray TableData::JoinedRows() const {
+  qsizetype total = qsizetype(rows_) * std::max(columns_, 1);
+  for (const CellRef& ref : cells_) total += ref.length;
+  QByteArray text;
+  text.reserve(total);
+  for (int row = 1; row <= rows_; ++row) {
+    if (row > 1) text.append('\r');
+    for (int column = 1; column <= columns_; ++column) {
+      if (column > 1) text.append('\t');
+      const CellRef& ref = RefAt(row, column);
+      text.append(buffer_.constData() + ref.offset, ref.length);
+    }
+  }
+  return text;
+}
+
+void TableData::InsertRows(int beforeRow, int count) {
+  if (count <= 0) return;
+  beforeRow = std::clamp(beforeRow, 1, rows_ + 1);
+  cells_.insert(cells_.begin() + ptrdiff_t(size_t(beforeRow - 1) * columns_),
+                size_t(count) * columns_, CellRef{});
+  rows_ += count;
+}
+
+void TableData::RemoveRows(int firstRow, int count) {
+  firstRow = std::max(firstRow, 1);
+  count = std::min(count, rows_ - firstRow + 1);
+  if (count <= 0) return;
+  const auto first = cells_.begin() + ptrdiff_t(size_t(firstRow - 1) * columns_);
+  const auto last = first + ptrdiff_t(size_t(count) * columns_);
+  for (auto it = first; it != last; ++it) unusedBytes_ += it->length;
+  cells_.erase(first, last);
+  rows_ -= count;
+  // A table never has fewer than one row.
+  if (rows_ == 0) InsertRows(1, 1);
+  CompactIfWasteful();
+}
+
+void TableData::ReorderRows(const std::vector<int>& order) {
+  if (order.size() != size_t(rows_)) return;
+  std::vector<CellRef> reordered(cells_.size());
+  for (size_t i = 0; i < order.size(); ++i) {
+    const int from = order[i];
+    if (from < 1 || from > rows_) return;
+    std::copy_n(cells_.begin() + ptrdiff_t(size_t(from - 1) * columns_), columns_,
+                reordered.begin() + ptrdiff_t(i * columns_));
+  }
+  cells_ = std::move(reordered);
+}
+
+qsizetype TableData::MemoryBytes() const {
+  qsizetype headers = 0;
+  for (const QString& h : headers_) headers += h.capacity() * 2;
+  return buffer_.capacity() + qsizetype(cells_.capacity() * sizeof(CellRef)) +
+         qsizetype(headers_.capacity() * sizeof(QString)) + headers;
+}
+
+void TableData::CompactIfWasteful() {
+  // Edits append to the buffer; once most of it is dead text, the live cells are copied out.
+  if (unusedBytes_ < (1 << 20) || unusedBytes_ < buffer_.size() / 2) return;
+  QByteArray compact;
+  compact.reserve(buffer_.size() - unusedBytes_);
+  for (CellRef& ref : cells_) {
+    const quint32 offset = quint32(compact.size());
+    compact.append(buffer_.constData() + ref.offset, ref.length);
+    ref.offset = offset;
+  }
+  buffer_ = std::move(compact);
+  unusedBytes_ = 0;
+}
+
+}  // namespace trellis

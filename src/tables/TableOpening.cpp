@@ -1,0 +1,104 @@
+#include "tables/TableOpening.h"
+
+#include "app/FilePaths.h"
+#include "app/IniFiles.h"
+#include "app/TextFiles.h"
+#include "app/WorkingFolders.h"
+#include "tables/CatalogueLoading.h"
+#include "tables/GridFilling.h"
+#include "tables/InstallationFiles.h"
+#include "tables/ProjectNames.h"
+#include "tables/TableContext.h"
+#include "tables/TableHooks.h"
+#include "tables/WindowModel.h"
+
+namespace trellis {
+namespace {
+
+// Tables with this many tabs or more show a title only on the selected tab.
+constexpr int kTabsWithCaptions = 6;
+
+// The key of the catalogue table whose Ext is the extension of a working file name.
+QString TableKeyOfFile(TableContext& ctx, const QString& fileName) {
+  const QString tablesIni = TablesIniPath(ctx.installationFolder);
+  const QString ext = ExtensionOf(fileName);
+  for (const QString& key : ctx.ini.ReadIni(u"Main", u"Tables", tablesIni).split(u'|')) {
+    if (!key.isEmpty() && ctx.ini.ReadIni(key, u"Ext", tablesIni).compare(ext, Qt::CaseInsensitive) == 0) {
+      return key;
+    }
+  }
+  return QString();
+}
+
+// A working file of the current project: its base name, a full stop and an extension.
+bool BelongsToProject(const QString& fileName, const QString& baseName) {
+  return fileName.startsWith(baseName + u'.') &&
+         fileName.size() == baseName.size() + 1 + ExtensionOf(fileName).size();
+}
+
+}  // namespace
+
+void LeaveLoadedTable(TableContext& ctx, const QString& nextTableFile) {
+  const QString loaded = ctx.tables.loadedTableFile;
+  if (loaded == nextTableFile) return;
+  const QString loadedKey = TableKeyOfFile(ctx, loaded);
+  if (BelongsToProject(loaded, ctx.project.projectBaseName) &&
+      !(loadedKey.isEmpty() ? false : IsTableReadOnly(ctx, loadedKey))) {
+    SaveTable(ctx, ctx.folders.GetWorkingFolder() + kPathSeparator + loaded);
+  }
+  ctx.tables.loadedTableFile = nextTableFile;
+}
+
+void OpenCurrentTable(TableContext& ctx) {
+  AllEnabled(ctx.window, false);
+  ctx.hooks.ApplyTableSetvar();
+  ctx.hooks.ProcessEvents();
+  ctx.hooks.BuildTableToolbar();
+  ctx.hooks.ProcessEvents();
+  LeaveLoadedTable(ctx, TableFileName(ctx, ctx.tables.currentTableKey));
+  ctx.hooks.ApplyToolbarSize();
+  FillGrid(ctx, ctx.window.fg1, ctx.tables.currentTableKey, false);
+  if (ctx.writer.TableFileWritten()) {
+    if (ctx.hooks.UpdateLinks()) {
+      ctx.hooks.Pause(0.05f);
+      FillGrid(ctx, ctx.window.fg1, ctx.tables.currentTableKey, false);
+    }
+    ctx.writer.ClearTableFileWritten();
+  }
+  AllEnabled(ctx.window, true);
+  ctx.window.fg1.SetSelectionEventsOn(false);
+  ctx.hooks.RefreshShowSelect();
+  ctx.hooks.RunTableHook(QStringLiteral("MacrosStart"));
+  ctx.window.fg1.SetSelectionEventsOn(true);
+}
+
+void OnTabClick(TableContext& ctx) {
+  WindowModel& window = ctx.window;
+  AllEnabled(window, false);
+  const int down = window.Toolbar1.Find(QStringLiteral("Down"));
+  if (down == 0 || !window.Toolbar1.Button(down).pressed) window.Tabs2.Select(1);
+
+  TabStrip& tabs = window.Tabs1;
+  // The tab being left loses its title when the tabs show images.
+  if (tabs.Count() >= kTabsWithCaptions) {
+    for (int i = 1; i <= tabs.Count(); ++i) {
+      if (i != tabs.Selected()) tabs.SetCaption(i, QString());
+    }
+  }
+  UpdateCaption(window, ctx.project);
+
+  const Tab* tab = tabs.SelectedTab();
+  ctx.tables.currentTableKey = tab ? tab->tag : QString();
+  if (!ctx.tables.lastOpenedTableKey.isEmpty() &&
+      ctx.tables.lastOpenedTableKey == ctx.tables.currentTableKey) {
+    ctx.hooks.FocusGrid();
+    AllEnabled(window, true);
+    return;
+  }
+  ctx.tables.lastOpenedTableKey = ctx.tables.currentTableKey;
+  OpenCurrentTable(ctx);
+  ctx.hooks.ProcessEvents();
+  AllEnabled(window, true);
+}
+
+}  // namespace trellis
