@@ -14,7 +14,12 @@ QByteArray ReadWholeFileBytes(const QString& path) {
   if (path.isEmpty() || !QFileInfo(path).isFile()) return QByteArray();
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-  return file.readAll();
+  // Read into a buffer of the file's size: readAll would grow one to twice that.
+  QByteArray bytes(file.size(), Qt::Uninitialized);
+  const qint64 got = file.read(bytes.data(), bytes.size());
+  bytes.truncate(qMax<qint64>(got, 0));
+  if (got == bytes.size()) bytes.append(file.readAll());  // the file grew meanwhile
+  return bytes;
 }
 
 QString ReadWholeFile(const QString& path) { return cp1251::Decode(ReadWholeFileBytes(path)); }

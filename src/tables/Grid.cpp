@@ -17,6 +17,7 @@ void SilentMove(Grid& grid, Move move) {
 
 void Grid::SetColumns(std::vector<ColumnSpec> columns) {
   columns_ = std::move(columns);
+  data_.Reset(1, int(columns_.size()));
   pictureMemo_.assign(columns_.size(), {});
   headerIcons_.assign(columns_.size() + 1, QString());
   widths_.assign(columns_.size() + 1, 0);

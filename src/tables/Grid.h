@@ -46,6 +46,7 @@ class Grid : public QObject {
   const ColumnSpec* Column(int column) const {
     return column >= 1 && size_t(column) <= columns_.size() ? &columns_[size_t(column - 1)] : nullptr;
   }
+  // Sets the columns and empties the store to one row of them.
   void SetColumns(std::vector<ColumnSpec> columns);
 
   // Where pictures come from: the installation, and the table key for cell pictures. In the

@@ -89,7 +89,6 @@ void FillGrid(TableContext& ctx, Grid& grid, const QString& key, bool popup) {
   std::vector<ColumnSpec> columns = ReadColumnSpecs(ctx.ini, descriptionFile);
   if (!popup) TakeOverSourceLists(ctx.ini, ctx.installationFolder, columns);
   grid.SetColumns(std::move(columns));
-  grid.Data().Reset(1, grid.Cols());
   SetHeaders(grid);
   for (int k = 1; k <= grid.Cols(); ++k) {
     const QString& icon = grid.Column(k)->icon;

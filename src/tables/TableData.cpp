@@ -88,19 +88,21 @@ void TableData::FillFromLines(QByteArray text) {
   CompactIfWasteful();
 }
 
-QByteArray TableData::JoinedRows() const {
-  qsizetype total = qsizetype(rows_) * std::max(columns_, 1);
+QByteArray TableData::JoinedRows(QByteArrayView rowSeparator, qsizetype reserve) const {
+  qsizetype total = qsizetype(rows_) * (std::max(columns_ - 1, 0) + rowSeparator.size()) + reserve;
   for (const CellRef& ref : cells_) total += ref.length;
-  QByteArray text;
-  text.reserve(total);
+  QByteArray text(total, Qt::Uninitialized);
+  char* out = text.data();
+  const char* in = buffer_.constData();
   for (int row = 1; row <= rows_; ++row) {
-    if (row > 1) text.append('\r');
+    if (row > 1) out = std::copy_n(rowSeparator.data(), rowSeparator.size(), out);
     for (int column = 1; column <= columns_; ++column) {
-      if (column > 1) text.append('\t');
+      if (column > 1) *out++ = '\t';
       const CellRef& ref = RefAt(row, column);
-      text.append(buffer_.constData() + ref.offset, ref.length);
+      out = std::copy_n(in + ref.offset, ref.length, out);
     }
   }
+  text.truncate(out - text.constData());
   return text;
 }
 

@@ -41,8 +41,9 @@ class TableData {
   // fills row i + 1, its TAB-separated cells fill columns 1, 2, ...; lines beyond the last
   // row and cells beyond the last column are ignored. The text becomes the cell buffer.
   void FillFromLines(QByteArray text);
-  // The data rows joined by CR, their cells by TAB.
-  QByteArray JoinedRows() const;
+  // The data rows joined by RowSeparator, their cells by TAB; Reserve more bytes are kept
+  // free at the end.
+  QByteArray JoinedRows(QByteArrayView rowSeparator, qsizetype reserve = 0) const;
 
   // Row operations: insert empty rows before Row, remove rows, put rows in a new order
   // (order[i] is the old row that becomes row i + 1).

@@ -25,15 +25,19 @@ void ReduceCarriageReturnPairs(QByteArray& text) {
   text.truncate(out);
 }
 
-QByteArray WithCrLf(const QByteArray& text) {
-  QByteArray out;
-  out.reserve(text.size() + text.count('\r'));
+QByteArray WithCrLf(const QByteArray& text, qsizetype reserve) {
+  QByteArray out(text.size() + text.count('\r') + reserve, Qt::Uninitialized);
+  char* o = out.data();
   for (char c : text) {
-    out.append(c);
-    if (c == '\r') out.append('\n');
+    *o++ = c;
+    if (c == '\r') *o++ = '\n';
   }
+  out.truncate(o - out.constData());
   return out;
 }
+
+// Room for the closing CR LF that the writer adds, so the text is not copied again.
+constexpr qsizetype kClosingLineEnd = 2;
 
 }  // namespace
 
@@ -55,18 +59,21 @@ void ReadTableText(TableData& data, const QString& path) {
 }
 
 QByteArray TableFileText(const TableData& data) {
-  QByteArray text = data.JoinedRows();
+  // Rows joined by CR, pairs of CR made one, then CR LF. With two or more columns every row
+  // holds a TAB, so no two CR can meet and the rows are joined by CR LF at once.
+  if (data.ColumnCount() >= 2) return data.JoinedRows("\r\n", kClosingLineEnd);
+  QByteArray text = data.JoinedRows("\r");
   ReduceCarriageReturnPairs(text);
-  return WithCrLf(text);
+  return WithCrLf(text, kClosingLineEnd);
 }
 
 bool SaveTableData(const TableData& data, const QString& path, TextFileWriter& writer) {
-  const QByteArray text = TableFileText(data);
+  QByteArray text = TableFileText(data);
   const QByteArray current = ReadWholeFileBytes(path);
   if (current.size() == text.size() + 2 && current.startsWith(text) && current.endsWith("\r\n")) {
     return false;
   }
-  writer.PrintBytesToFile(path, text);
+  writer.PrintBytesToFile(path, std::move(text));
   return true;
 }
 
