@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/IniFiles.h"
+#include "app/SettingsStore.h"
+#include "app/TextFiles.h"
+#include "app/WorkingFolders.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
+#include "tables/ProjectNames.h"
+#include "tables/TableContext.h"
+#include "tables/TableHooks.h"
+#include "tables/WindowModel.h"
+
+#include <QStringList>
+
+namespace trellis::test {
+
+// Records which outside calls the table procedures make.
+class RecordingHooks : public TableHooks {
+ public:
+  bool ConnectCad(bool) override { return Record(QStringLiteral("ConnectCad")), cadReachable; }
+  void ApplyTableSetvar() override { Record(QStringLiteral("ApplyTableSetvar")); }
+  void BuildTableToolbar() override { Record(QStringLiteral("BuildTableToolbar")); }
+  void ShowTableHelp(const QString& key) override { Record(QStringLiteral("ShowTableHelp ") + key); }
+  bool UpdateLinks() override { return Record(QStringLiteral("UpdateLinks")), linksChangeShownTable; }
+  void RunTableHook(const QString& key) override { Record(QStringLiteral("RunTableHook ") + key); }
+
+  bool cadReachable = true;
+  bool linksChangeShownTable = false;
+  QStringList calls;
+
+ private:
+  void Record(const QString& call) { calls << call; }
+};
+
+// A temporary installation and working folder with the table state around them.
+class TableFixture {
+ public:
+  TableFixture();
+
+  // Writes text as the program's files are: Windows-1251, "\n" written as CR LF.
+  void WriteInstall(const QString& relative, const QString& text);
+  void WriteWorking(const QString& name, const QByteArray& bytes);
+  QString WorkingPath(const QString& name);
+  QByteArray Working(const QString& name) { return ReadBytes(WorkingPath(name)); }
+
+  TempFolder root;
+  QString installation;
+  ScriptedPrompter prompter;
+  IniFiles ini;
+  SettingsStore settings;
+  WorkingFolders folders;
+  TextFileWriter writer{prompter};
+  ProjectNames project;
+  WindowModel window;
+  TableState tables;
+  RecordingHooks hooks;
+  TableContext ctx;
+};
+
+}  // namespace trellis::test
