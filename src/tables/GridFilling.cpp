@@ -122,6 +122,11 @@ void FillGrid(TableContext& ctx, Grid& grid, const QString& key, bool popup) {
   ctx.hooks.FocusGrid();
 }
 
+void fg1SelectedBmp(Grid& grid) {
+  // Pictures follow the cell texts, so the row only needs to be drawn again.
+  grid.NotifyCellsChanged(grid.Row(), 1, grid.Row(), grid.Cols());
+}
+
 bool SaveTable(TableContext& ctx, const QString& path) {
   return SaveTableData(ctx.window.fg1.Data(), path, ctx.writer);
 }

@@ -23,6 +23,9 @@ void DecorateColumns(Grid& grid);
 // Explicit widths, automatic ones from the header text, all scaled down to fit the grid.
 void ApplyColumnWidths(Grid& grid);
 
+// Shows the pictures of the current row's image-list cells again after an editor changed one.
+void fg1SelectedBmp(Grid& grid);
+
 // Writes the main grid's table unless the file already holds it. True when it wrote.
 bool SaveTable(TableContext& ctx, const QString& path);
 
