@@ -56,6 +56,15 @@ void Toolbar::SetButtonEnabled(int position, bool enabled) {
   Q_EMIT Changed();
 }
 
+void Toolbar::SetMenuItem(int position, int item, const QString& text, bool visible) {
+  if (position < 1 || position > Count()) return;
+  std::vector<MenuItem>& menu = buttons_[size_t(position - 1)].menu;
+  if (item < 1 || size_t(item) > menu.size()) return;
+  menu[size_t(item - 1)].text = text;
+  menu[size_t(item - 1)].visible = visible;
+  Q_EMIT Changed();
+}
+
 void Toolbar::SetEnabled(bool enabled) {
   enabled_ = enabled;
   Q_EMIT Changed();

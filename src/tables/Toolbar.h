@@ -52,6 +52,8 @@ class Toolbar : public QObject {
   // adjacent button-group buttons around it).
   void SetPressed(int position, bool pressed);
   void SetButtonEnabled(int position, bool enabled);
+  // Item counts from 1.
+  void SetMenuItem(int position, int item, const QString& text, bool visible);
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);

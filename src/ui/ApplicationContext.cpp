@@ -1,0 +1,22 @@
+#include "ui/ApplicationContext.h"
+
+#include "app/Pause.h"
+
+#include <QCoreApplication>
+
+namespace trellis {
+
+void WindowTableHooks::ProcessEvents() { QCoreApplication::processEvents(); }
+
+void WindowTableHooks::Pause(float seconds) { trellis::Pause(seconds); }
+
+ApplicationContext::ApplicationContext(QString installationFolder_, const QString& settingsFolder,
+                                       const QString& systemDrive, qint64 instanceNumber,
+                                       Prompter& prompter_)
+    : installationFolder(std::move(installationFolder_)),
+      prompter(prompter_),
+      settings(settingsFolder),
+      folders(settings, systemDrive, instanceNumber),
+      writer(prompter_) {}
+
+}  // namespace trellis

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/IniFiles.h"
+#include "app/Prompter.h"
+#include "app/SettingsStore.h"
+#include "app/TextFiles.h"
+#include "app/WorkingFolders.h"
+#include "tables/ProjectNames.h"
+#include "tables/TableContext.h"
+#include "tables/TableHooks.h"
+#include "tables/WindowModel.h"
+#include "ui/ProgramSeams.h"
+
+#include <functional>
+#include <memory>
+
+namespace trellis {
+
+// Flags the commands keep: whether the project has unsaved changes, and whether no command
+// has run to its end since start-up.
+struct CommandFlags {
+  bool projectSaved = false;
+  bool freshStart = false;
+};
+
+// The table procedures' calls out, answered by the main window once it exists.
+class WindowTableHooks : public TableHooks {
+ public:
+  std::function<void(const QString&)> showTableHelp;
+  std::function<void()> focusGrid;
+
+  void ShowTableHelp(const QString& tableKey) override {
+    if (showTableHelp) showTableHelp(tableKey);
+  }
+  void FocusGrid() override {
+    if (focusGrid) focusGrid();
+  }
+  void ProcessEvents() override;
+  void Pause(float seconds) override;
+};
+
+// Everything the running program holds: one per main window, built fresh in tests.
+class ApplicationContext {
+ public:
+  ApplicationContext(QString installationFolder, const QString& settingsFolder,
+                     const QString& systemDrive, qint64 instanceNumber, Prompter& prompter);
+
+  TableContext Tables() {
+    return TableContext{installationFolder, ini, folders, writer, project, window, tables, hooks};
+  }
+
+  QString installationFolder;
+  Prompter& prompter;
+  SettingsStore settings;
+  IniFiles ini;
+  WorkingFolders folders;
+  TextFileWriter writer;
+  ProjectNames project;
+  WindowModel window;
+  TableState tables;
+  CommandFlags flags;
+  WindowTableHooks hooks;
+  std::unique_ptr<ProgramSeams> seams = std::make_unique<ProgramSeams>();
+};
+
+}  // namespace trellis

@@ -1,0 +1,88 @@
+#include "ui/GridView.h"
+
+#include "tables/Grid.h"
+#include "ui/GridTableModel.h"
+#include "ui/Twips.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QScrollBar>
+
+namespace trellis {
+
+GridView::GridView(Grid& grid, QWidget* parent)
+    : QTableView(parent), grid_(grid), model_(new GridTableModel(grid, this)) {
+  setModel(model_);
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setWordWrap(false);
+  setTextElideMode(Qt::ElideRight);
+  setIconSize(QSize(16, 16));
+  const qreal dpi = logicalDpiY();
+  // Fixed row heights let the view place 100,000 rows without measuring them.
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(TwipsToPixels(Grid::kMinRowHeightTwips, dpi));
+  verticalHeader()->setMinimumSectionSize(TwipsToPixels(Grid::kMinRowHeightTwips, dpi));
+  verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionsClickable(false);
+
+  connect(&grid_, &Grid::ViewChanged, this, &GridView::ApplyViewState);
+  connect(model_, &QAbstractItemModel::modelReset, this, &GridView::ApplyViewState);
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &GridView::TakeUserSelection);
+  connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &GridView::TakeUserSelection);
+  ApplyViewState();
+}
+
+void GridView::ApplyColumnWidths() {
+  const qreal dpi = logicalDpiX();
+  verticalHeader()->setFixedWidth(TwipsToPixels(grid_.ColumnWidth(0), dpi));
+  for (int k = 1; k <= grid_.Cols(); ++k) {
+    const int twips = grid_.ColumnWidth(k);
+    setColumnHidden(k - 1, twips == 0);
+    if (twips > 0) setColumnWidth(k - 1, TwipsToPixels(twips, dpi));
+  }
+}
+
+void GridView::ApplyViewState() {
+  if (applying_) return;
+  applying_ = true;
+  setVisible(grid_.Visible());
+  setEnabled(grid_.Enabled());
+  ApplyColumnWidths();
+  if (grid_.Rows() >= 1 && grid_.Cols() >= 1 && model_->rowCount() == grid_.Rows()) {
+    const QModelIndex current = model_->index(grid_.Row() - 1, grid_.Col() - 1);
+    const QItemSelection range(model_->index(qMin(grid_.Row(), grid_.RowSel()) - 1,
+                                             qMin(grid_.Col(), grid_.ColSel()) - 1),
+                               model_->index(qMax(grid_.Row(), grid_.RowSel()) - 1,
+                                             qMax(grid_.Col(), grid_.ColSel()) - 1));
+    selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(range, QItemSelectionModel::ClearAndSelect);
+    verticalScrollBar()->setValue(grid_.TopRow() - 1);
+  }
+  applying_ = false;
+}
+
+void GridView::TakeUserSelection() {
+  if (applying_) return;
+  const QModelIndex current = selectionModel()->currentIndex();
+  if (!current.isValid()) return;
+  // The selection end is the corner of the selected block away from the current cell; the
+  // block is read from its ranges, never cell by cell (a whole table may be selected).
+  int rowSel = current.row(), colSel = current.column();
+  for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    for (const int row : {range.top(), range.bottom()}) {
+      if (qAbs(row - current.row()) > qAbs(rowSel - current.row())) rowSel = row;
+    }
+    for (const int column : {range.left(), range.right()}) {
+      if (qAbs(column - current.column()) > qAbs(colSel - current.column())) colSel = column;
+    }
+  }
+  applying_ = true;
+  grid_.SetSelection(current.row() + 1, current.column() + 1, rowSel + 1, colSel + 1);
+  applying_ = false;
+  Q_EMIT UserSelectionChanged();
+}
+
+}  // namespace trellis

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace trellis {
+
+class TabStrip;
+class Toolbar;
+
+// The sixteen command buttons of the main toolbar, with the recent-projects menu of "open"
+// (sixteen hidden items) and the menu of "save".
+void BuildMainToolbar(Toolbar& toolbar);
+
+// The lower tab strip: help, errors, report.
+void BuildLowerTabs(TabStrip& tabs);
+
+inline constexpr int kRecentProjects = 16;
+
+}  // namespace trellis

@@ -1,0 +1,464 @@
+#include "ui/MainWindow.h"
+
+#include "app/AppIdentity.h"
+#include "app/FilePaths.h"
+#include "app/Pause.h"
+#include "app/RunTimeError.h"
+#include "tables/CatalogueLoading.h"
+#include "tables/InstallationFiles.h"
+#include "tables/TableOpening.h"
+#include "ui/ApplicationContext.h"
+#include "ui/LowerPanes.h"
+#include "ui/GridTableModel.h"
+#include "ui/GridView.h"
+#include "ui/MainToolbar.h"
+#include "ui/TabStripView.h"
+#include "ui/ToolbarIcons.h"
+#include "ui/ToolbarView.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QUrl>
+
+namespace trellis {
+namespace {
+
+// Design widths of status bar panels 2, 3 and 4.
+constexpr int kPanelMinWidthTwips[3] = {1800, 1800, 900};
+constexpr int kErrorListRows = 10;
+constexpr int kErrorListColumns = 6;
+
+// Pictures of toolbar buttons kept as files of the installation, loaded once each.
+ToolbarView::IconSource FileIcons(const QString& folder) {
+  auto cache = std::make_shared<QHash<QString, QIcon>>();
+  return [folder, cache](const QString& key) {
+    if (key.isEmpty()) return QIcon();
+    auto it = cache->constFind(key);
+    if (it == cache->cend()) {
+      const QString file = folder + u'/' + key + QStringLiteral(".bmp");
+      it = cache->insert(key, FileExists(file) ? QIcon(file) : QIcon());
+    }
+    return *it;
+  };
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ApplicationContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+  setObjectName(QStringLiteral("frmMain1"));
+  setWindowTitle(ProgramTitle());
+  CreateControls();
+  ConnectControls();
+  resize(Px(kDesignWidthTwips), Px(kDesignHeightTwips));
+}
+
+MainWindow::~MainWindow() {
+  app_.hooks.showTableHelp = nullptr;
+  app_.hooks.focusGrid = nullptr;
+}
+
+int MainWindow::Px(int twips) const { return TwipsToPixels(twips, logicalDpiX()); }
+int MainWindow::Tw(int pixels) const { return PixelsToTwips(pixels, logicalDpiX()); }
+
+bool MainWindow::DownPressed() const {
+  const Toolbar& toolbar = app_.window.Toolbar1;
+  const int down = toolbar.Find(QStringLiteral("Down"));
+  return down > 0 && toolbar.Button(down).pressed;
+}
+
+bool MainWindow::BigButtons() const { return toolbar1_->LargeImages(); }
+
+void MainWindow::CreateControls() {
+  WindowModel& w = app_.window;
+  BuildMainToolbar(w.Toolbar1);
+  BuildLowerTabs(w.Tabs2);
+  const QString bmp = app_.installationFolder + QStringLiteral("/bmp");
+
+  toolbar1_ = new ToolbarView(w.Toolbar1, MainToolbarIcon, Qt::Horizontal, this);
+  toolbarLeft1_ = new ToolbarView(w.ToolbarLeft1, FileIcons(bmp + QStringLiteral("/Left")), Qt::Vertical, this);
+  toolbarB_ = new ToolbarView(w.ToolbarB, FileIcons(bmp), Qt::Horizontal, this);
+  toolbarB_->hide();
+
+  tabs1Frame_ = new QFrame(this);
+  tabs1Frame_->setFrameShape(QFrame::StyledPanel);
+  tabs1_ = new TabStripView(w.Tabs1, nullptr, this);
+  tabs1_->setObjectName(QStringLiteral("Tabs1"));
+  txtHide_ = new QLineEdit(this);
+  txtHide_->setObjectName(QStringLiteral("txtHide"));
+  fg1_ = new GridView(w.fg1, this);
+  fg1_->setObjectName(QStringLiteral("fg1"));
+
+  tabs2Frame_ = new QFrame(this);
+  tabs2Frame_->setFrameShape(QFrame::StyledPanel);
+  tabs2_ = new TabStripView(w.Tabs2, MainToolbarIcon, this);
+  tabs2_->setObjectName(QStringLiteral("Tabs2"));
+  rtbHelp_ = new QTextBrowser(this);
+  rtbHelp_->setObjectName(QStringLiteral("rtbHelp"));
+  rtbHelp_->setOpenExternalLinks(true);
+  fg2_ = new QTableWidget(kErrorListRows - 1, kErrorListColumns - 1, this);
+  fg2_->setObjectName(QStringLiteral("fg2"));
+  fg2_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  fg2_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  fg2_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  fg2_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  report1_ = new QTextEdit(this);
+  report1_->setObjectName(QStringLiteral("Report1"));
+  report1_->setReadOnly(true);
+
+  text1_ = new QLineEdit(this);
+  text1_->setObjectName(QStringLiteral("Text1"));
+  cmb1_ = new QComboBox(this);
+  cmb1_->setObjectName(QStringLiteral("cmb1"));
+  cmb1_->setEditable(true);
+  cmbL1_ = new QComboBox(this);
+  cmbL1_->setObjectName(QStringLiteral("cmbL1"));
+  cmbi1_ = new QComboBox(this);
+  cmbi1_->setObjectName(QStringLiteral("cmbi1"));
+  for (QWidget* editor : std::initializer_list<QWidget*>{text1_, cmb1_, cmbL1_, cmbi1_}) editor->hide();
+
+  statusBar1_ = new QStatusBar(this);
+  statusBar1_->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar1_->setSizeGripEnabled(false);
+  for (int i = 0; i < 4; ++i) {
+    panels_[i] = new QLabel(statusBar1_);
+    panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panels_[i]->setContentsMargins(4, 0, 4, 0);
+  }
+  statusBar1_->addWidget(panels_[0], 1);
+  for (int i = 1; i < 4; ++i) {
+    panels_[i]->setMinimumWidth(Px(kPanelMinWidthTwips[i - 1]));
+    statusBar1_->addWidget(panels_[i]);
+  }
+  panels_[3]->setText(QStringLiteral("STOP"));
+  panels_[3]->setAlignment(Qt::AlignCenter);
+  panels_[3]->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panels_[3]->setCursor(Qt::PointingHandCursor);
+  panels_[3]->installEventFilter(this);
+
+  progressBar1_ = new QProgressBar(this);
+  progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+  progressBar1_->setRange(0, 0);  // busy: a command's length is not known beforehand
+  progressBar1_->setTextVisible(false);
+  progressBar1_->hide();
+
+  app_.hooks.showTableHelp = [this](const QString& key) { ShowTableHelp(key); };
+  app_.hooks.focusGrid = [this] { FocusGrid(); };
+}
+
+void MainWindow::ConnectControls() {
+  WindowModel& w = app_.window;
+  connect(&w, &WindowModel::CaptionChanged, this, [this] { setWindowTitle(app_.window.Caption()); });
+  connect(&w.ProgressBar1, &ProgressBar::Changed, this, [this] {
+    progressBar1_->setVisible(app_.window.ProgressBar1.Visible());
+    progressBar1_->raise();
+  });
+  connect(toolbarLeft1_, &ToolbarView::ButtonClicked, this, [this](int position) {
+    TableContext ctx = app_.Tables();
+    OnGroupButtonClick(ctx, position);
+  });
+  connect(tabs1_, &TabStripView::TabClicked, this, [this] {
+    TableContext ctx = app_.Tables();
+    OnTabClick(ctx);
+  });
+  connect(tabs2_, &TabStripView::TabClicked, this, &MainWindow::OnLowerTabClick);
+  connect(fg2_, &QTableWidget::cellClicked, this, [this](int row) { OnErrorListClick(row + 1); });
+  connect(toolbar1_, &ToolbarView::ButtonClicked, this, [this](int position) {
+    // Two-state buttons keep their state in the model; the commands come with the dispatch.
+    Toolbar& toolbar = app_.window.Toolbar1;
+    const ToolButton& button = toolbar.Button(position);
+    if (button.style == ButtonStyle::Check) toolbar.SetPressed(position, !button.pressed);
+    if (button.key == QLatin1String("Down")) {
+      FormResize();
+      QCoreApplication::processEvents();
+      QCoreApplication::processEvents();
+      ShowTableHelp(app_.tables.currentTableKey);
+    } else if (button.key == QLatin1String("help")) {
+      QDesktopServices::openUrl(QUrl::fromLocalFile(app_.installationFolder + QStringLiteral("/Help/index.htm")));
+    }
+  });
+}
+
+void MainWindow::Load() {
+  WindowModel& w = app_.window;
+  TableContext ctx = app_.Tables();
+  try {
+    app_.flags.freshStart = true;
+    app_.tables.firstCatalogueLoad = true;
+    hide();
+    app_.settings.SaveSetting(ProgramTitle(), u"main", u"AppPath", app_.installationFolder);
+    app_.seams->CopyTemplates();
+    BuildGroupButtons(ctx);
+    app_.seams->BuildMacroButtons();
+    LoadCatalogue(ctx);
+    toolbarLeftWidthTwips_ = Tw(toolbarLeft1_->ButtonExtent()) + 60;
+    const bool big = app_.settings.GetSetting(ProgramTitle(), u"View", u"BigBut") == QLatin1String("1");
+    if (big) SetIm32(); else SetIm();
+    UpdateCaption(w, app_.project);
+    FormResize();
+    PlaceWindow(big);
+    app_.tables.loadedTableFile = QStringLiteral(".d01");
+    OpenCurrentTable(ctx);
+    app_.hooks.ConnectCad(false);
+    app_.seams->ReapplyLayerButtons(false);
+
+    rtbHelp_->setSource(QUrl(QStringLiteral("about:blank")));
+    rtbHelp_->clear();
+    w.ProgressBar1.SetVisible(false);
+    fg2_->hide();
+    report1_->hide();
+    fg2_->setHorizontalHeaderLabels({QStringLiteral("Ошибка, замечание"), QStringLiteral("№ табл."),
+                                     QStringLiteral("Таблица"), QStringLiteral("Ряд"),
+                                     QStringLiteral("Колонка")});
+
+    const bool down = app_.settings.GetSetting(ProgramTitle(), u"main", u"down", QStringLiteral("1")) ==
+                      QLatin1String("1");
+    w.Toolbar1.SetPressed(w.Toolbar1.Find(QStringLiteral("Down")), down);
+    if (down && w.Tabs1.Count() > 0) ShowTableHelp(w.Tabs1.At(1).tag);
+    FillRecentProjects();
+    FormResize();
+    show();
+    ActivateMainWindow();
+  } catch (const RunTimeError& error) {
+    app_.prompter.Ask(Message{QStringLiteral("Ошибка загрузки ") + error.Description(), ProgramTitle(),
+                              MessageButtons::Ok, MessageIcon::None});
+  } catch (const std::exception& error) {
+    app_.prompter.Ask(Message{QStringLiteral("Ошибка загрузки ") + QString::fromLocal8Bit(error.what()),
+                              ProgramTitle(), MessageButtons::Ok, MessageIcon::None});
+  }
+}
+
+void MainWindow::FillRecentProjects() {
+  Toolbar& toolbar = app_.window.Toolbar1;
+  const int open = toolbar.Find(QStringLiteral("open"));
+  for (int i = 1; i <= kRecentProjects; ++i) {
+    const QString path = app_.settings.GetSetting(ProgramTitle(), u"open", QStringLiteral("f%1").arg(i));
+    toolbar.SetMenuItem(open, i, path, !path.isEmpty());
+  }
+}
+
+void MainWindow::PlaceWindow(bool bigButtons) {
+  const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+  const QSize frame = frameGeometry().size() - geometry().size();
+  if (bigButtons) {
+    resize(screen.width() - frame.width(), Px(7800) - frame.height());
+    move(screen.left(), screen.top());
+  } else {
+    move(screen.left() + (screen.width() - frameGeometry().width()) / 2, screen.top());
+  }
+}
+
+FormLayoutInput MainWindow::LayoutInput() const {
+  FormLayoutInput in;
+  const QRect outer = frameGeometry();
+  const int frameWidth = outer.width() - width();
+  const int frameHeight = outer.height() - height();
+  in.windowWidth = Tw(width() + frameWidth);
+  in.windowHeight = Tw(height() + frameHeight);
+  in.innerWidth = Tw(width());
+  in.innerHeight = Tw(height());
+  in.leftToolbarWidth = toolbarLeftWidthTwips_ ? toolbarLeftWidthTwips_ : Tw(toolbarLeft1_->ButtonExtent()) + 60;
+  in.toolbarHeight = Tw(toolbar1_->sizeHint().height());
+  in.statusBarHeight = Tw(statusBar1_->sizeHint().height());
+  in.down = DownPressed();
+  in.bigButtons = BigButtons();
+  in.toolbarBVisible = toolbarB_->isVisibleTo(this);
+  in.toolbarBLeft = Tw(toolbarB_->x());
+  // An empty tab strip has no height of its own; both strips take that of the lower one.
+  in.tabClientTop = Tw(qMax(tabs1_->sizeHint().height(), tabs2_->sizeHint().height()));
+  in.tabClientHeightLoss = in.tabClientTop;
+  in.errorListColumns = kErrorListColumns;
+  for (int minimum : kPanelMinWidthTwips) in.statusPanelsMinWidth += minimum;
+  return in;
+}
+
+void MainWindow::FormResize() {
+  if (resizing_) return;
+  resizing_ = true;
+  const FormLayoutInput in = LayoutInput();
+  const FormLayoutResult r = ComputeFormLayout(in);
+  if (r.windowHeight != in.windowHeight) resize(width(), height() + Px(r.windowHeight - in.windowHeight));
+
+  const int T = in.toolbarHeight, L = in.leftToolbarWidth, S = in.statusBarHeight;
+  const auto place = [this](QWidget* widget, const QRect& twips) {
+    widget->setGeometry(Px(twips.x()), Px(twips.y()), qMax(Px(twips.width()), 0), qMax(Px(twips.height()), 0));
+  };
+  place(toolbarLeft1_, QRect(0, 0, L, Tw(height()) - S));
+  place(toolbar1_, QRect(L + 30, 0, r.toolbar1Width, T));
+  if (toolbarB_->isVisibleTo(this)) place(toolbarB_, QRect(in.toolbarBLeft, 0, r.toolbarBWidth, T));
+
+  place(tabs1_, QRect(r.tabs1.x(), r.tabs1.y(), r.tabs1.width(), in.tabClientTop));
+  place(tabs1Frame_, r.tabs1.adjusted(0, in.tabClientTop, 0, 0));
+  place(fg1_, r.fg1);
+  place(txtHide_, r.txtHide);
+  txtHide_->lower();
+  tabs1Frame_->lower();
+
+  place(tabs2_, QRect(r.tabs2.x(), r.tabs2.y(), r.tabs2.width(), in.tabClientTop));
+  place(tabs2Frame_, r.tabs2.adjusted(0, in.tabClientTop, 0, 0));
+  tabs2Frame_->lower();
+  for (QWidget* pane : std::initializer_list<QWidget*>{rtbHelp_, fg2_, report1_}) place(pane, r.fg2);
+  fg2_->verticalHeader()->setFixedWidth(Px(r.errorListColumnWidths[0]));
+  for (int c = 1; c < kErrorListColumns; ++c) fg2_->setColumnWidth(c - 1, Px(r.errorListColumnWidths[size_t(c)]));
+
+  statusBar1_->setGeometry(0, height() - Px(S), width(), Px(S));
+  statusBar1_->raise();
+  place(progressBar1_, r.progressBar);
+  progressBar1_->raise();
+  panels_[0]->setMinimumWidth(qMax(Px(r.statusPanel1MinWidth), 0));
+
+  // The grid fits its columns to its own width.
+  app_.window.fg1.SetWidthTwips(r.fg1.width());
+  resizing_ = false;
+}
+
+void MainWindow::SetIm32() {
+  toolbar1_->SetLargeImages(true);
+  toolbarLeft1_->SetLargeImages(true);
+  toolbarB_->SetLargeImages(true);
+  toolbarLeftWidthTwips_ = Tw(toolbarLeft1_->ButtonExtent()) + 60;
+  toolbarB_->move(Px(kToolbar1WidthBig + toolbarLeftWidthTwips_ + 60), 0);
+}
+
+void MainWindow::SetIm() {
+  toolbar1_->SetLargeImages(false);
+  toolbarLeft1_->SetLargeImages(false);
+  toolbarB_->SetLargeImages(false);
+  toolbarLeftWidthTwips_ = Tw(toolbarLeft1_->ButtonExtent()) + 60;
+  toolbarB_->move(Px(kToolbar1WidthSmall + toolbarLeftWidthTwips_ + 60), 0);
+}
+
+void MainWindow::SetCapToolbarB() {
+  Toolbar& toolbar = app_.window.ToolbarB;
+  if (toolbar.Count() > 5) return;
+  for (int i = 1; i <= toolbar.Count(); ++i) {
+    ToolButton button = toolbar.Button(i);
+    button.caption = button.tooltip;
+    toolbar.Replace(i, button);
+  }
+}
+
+void MainWindow::DelCapToolbarB() {
+  Toolbar& toolbar = app_.window.ToolbarB;
+  for (int i = 1; i <= toolbar.Count(); ++i) {
+    if (toolbar.Button(i).caption.isEmpty()) continue;
+    ToolButton button = toolbar.Button(i);
+    button.caption.clear();
+    toolbar.Replace(i, button);
+  }
+}
+
+void MainWindow::ShowTableHelp(const QString& section) {
+  if (!DownPressed()) return;
+  TableContext ctx = app_.Tables();
+  const QString page = HelpPageOf(ctx, section);
+  rtbHelp_->setSource(QUrl(QStringLiteral("about:blank")));
+  rtbHelp_->clear();
+  if (!page.isEmpty()) rtbHelp_->setSource(QUrl::fromLocalFile(page));
+}
+
+void MainWindow::OnLowerTabClick() {
+  const Tab* tab = app_.window.Tabs2.SelectedTab();
+  const QString key = tab ? tab->image : QString();
+  rtbHelp_->setVisible(key == QLatin1String("Help"));
+  fg2_->setVisible(key == QLatin1String("Err"));
+  report1_->setVisible(key == QLatin1String("Report"));
+  const QTableWidgetItem* first = fg2_->item(0, 0);
+  if (fg2_->isVisibleTo(this) && fg2_->rowCount() >= 1 && first && !first->text().isEmpty()) {
+    panels_[0]->setText(QStringLiteral("Для показа ошибки выберите строку таблицы Ошибки"));
+  } else if (!fg2_->isVisibleTo(this)) {
+    panels_[0]->clear();
+  }
+}
+
+void MainWindow::OnErrorListClick(int row) {
+  if (row < 1) return;
+  const auto cell = [this, row](int column) {
+    const QTableWidgetItem* item = fg2_->item(row - 1, column - 1);
+    return item ? item->text() : QString();
+  };
+  TableContext ctx = app_.Tables();
+  GoToError(ctx, ErrorEntry{cell(2), cell(4), cell(5)}, [this](int r, int c) {
+    fg1_->TableModel().SetFlashCell(r, c);
+    Pause(0.1f);
+    fg1_->TableModel().SetFlashCell(-1, -1);
+  });
+}
+
+void MainWindow::AddError(const QString& message, int tabNumber, const QString& table, int row, int column) {
+  int line = 0;
+  while (line < fg2_->rowCount() && fg2_->item(line, 0) && !fg2_->item(line, 0)->text().isEmpty()) ++line;
+  if (line == fg2_->rowCount()) fg2_->insertRow(line);
+  const QStringList cells{message, QString::number(tabNumber), table, QString::number(row), QString::number(column)};
+  for (int c = 0; c < cells.size(); ++c) fg2_->setItem(line, c, new QTableWidgetItem(cells[c]));
+}
+
+void MainWindow::OnStopPanelClick() {
+  panels_[3]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Pause(0.1f);
+  app_.seams->StopMacro();
+  QCoreApplication::processEvents();
+  panels_[3]->setFrameStyle(QFrame::Panel | QFrame::Raised);
+}
+
+void MainWindow::ClearReport() {
+  report1_->clear();
+  report1_->repaint();
+  QCoreApplication::processEvents();
+}
+
+void MainWindow::AppendReport(const QString& line) { report1_->append(line); }
+
+void MainWindow::FocusGrid() {
+  tabs1_->setFocus();
+  fg1_->setFocus();
+}
+
+void MainWindow::ActivateMainWindow() {
+  QCoreApplication::processEvents();
+  raise();
+  QCoreApplication::processEvents();
+  activateWindow();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FormResize();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  bool cancel = false;
+  app_.seams->AskSaveChanges(cancel);
+  if (cancel) {
+    event->ignore();
+    return;
+  }
+  // The rest runs with errors ignored: each step is tried whatever the one before did.
+  app_.settings.SaveSetting(ProgramTitle(), u"main", u"down", DownPressed() ? u"1" : u"0");
+  app_.seams->ResetGroupHighlight();
+  app_.folders.RemoveDxfFolder();
+  app_.folders.RemoveWorkingFolder();
+  event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == panels_[3] && event->type() == QEvent::MouseButtonRelease) {
+    OnStopPanelClick();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace trellis

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "ui/FormLayout.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QStatusBar;
+class QTableWidget;
+class QTextBrowser;
+class QTextEdit;
+
+namespace trellis {
+
+class ApplicationContext;
+class GridView;
+class TabStripView;
+class ToolbarView;
+
+// frmMain1: the program's working window. Its controls mirror the window model; their
+// places are computed in twips by the layout rules whenever the size changes.
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MainWindow(ApplicationContext& app, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The window's load: settings, toolbars, catalogue, first table, panes, recent projects.
+  // A failure shows "Ошибка загрузки " and its description and ends the load there.
+  void Load();
+
+  void FormResize();
+  void SetIm32();
+  void SetIm();
+  void SetCapToolbarB();
+  void DelCapToolbarB();
+  void ShowTableHelp(const QString& section);
+  void ClearReport();
+  void AppendReport(const QString& line);
+  void FocusGrid();
+  void ActivateMainWindow();
+  // Adds a line to the error list: message, tab number, table name, row, column.
+  void AddError(const QString& message, int tabNumber, const QString& table, int row, int column);
+
+  // The designed size of the window, in twips.
+  static constexpr int kDesignWidthTwips = 14400;
+  static constexpr int kDesignHeightTwips = 9600;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateControls();
+  void ConnectControls();
+  void OnLowerTabClick();
+  void OnErrorListClick(int row);
+  void OnStopPanelClick();
+  void PlaceWindow(bool bigButtons);
+  void FillRecentProjects();
+  FormLayoutInput LayoutInput() const;
+  int Px(int twips) const;
+  int Tw(int pixels) const;
+  bool DownPressed() const;
+  bool BigButtons() const;
+
+  ApplicationContext& app_;
+  ToolbarView* toolbar1_ = nullptr;
+  ToolbarView* toolbarLeft1_ = nullptr;
+  ToolbarView* toolbarB_ = nullptr;
+  QFrame* tabs1Frame_ = nullptr;
+  TabStripView* tabs1_ = nullptr;
+  GridView* fg1_ = nullptr;
+  QFrame* tabs2Frame_ = nullptr;
+  TabStripView* tabs2_ = nullptr;
+  QTextBrowser* rtbHelp_ = nullptr;
+  QTableWidget* fg2_ = nullptr;
+  QTextEdit* report1_ = nullptr;
+  QStatusBar* statusBar1_ = nullptr;
+  QLabel* panels_[4] = {};
+  QProgressBar* progressBar1_ = nullptr;
+  QLineEdit* text1_ = nullptr;
+  QComboBox* cmb1_ = nullptr;
+  QComboBox* cmbL1_ = nullptr;
+  QComboBox* cmbi1_ = nullptr;
+  QLineEdit* txtHide_ = nullptr;
+  int toolbarLeftWidthTwips_ = 0;
+  bool resizing_ = false;
+};
+
+}  // namespace trellis

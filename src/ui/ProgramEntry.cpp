@@ -1,0 +1,56 @@
+#include "ui/ProgramEntry.h"
+
+#include "app/AppIdentity.h"
+#include "app/InstanceLock.h"
+#include "app/Pause.h"
+#include "app/RunTimeError.h"
+#include "ui/ApplicationContext.h"
+#include "ui/MainWindow.h"
+#include "ui/QtPrompter.h"
+#include "ui/SplashWindow.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace trellis {
+
+int RunProgram(QApplication& app) {
+  QtPrompter prompter;
+  ApplicationContext context(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
+                             SettingsStore::DefaultFolder(), WorkingFolders::DefaultSystemDrive(),
+                             QCoreApplication::applicationPid(), prompter);
+  try {
+    context.folders.GetFamilyFolder();
+  } catch (const RunTimeError& error) {
+    prompter.Ask(Message{error.Description(), ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
+    return 1;
+  }
+
+  auto splash = std::make_unique<SplashWindow>();
+  splash->show();
+  Pause(0.3f);
+  splash->Finish();
+  Pause(0.3f);
+  splash->hide();
+  QCoreApplication::processEvents();
+
+  // Another running instance owns folders in the temporary area: leave them alone then.
+  const QString temp = context.folders.TempArea();
+  const bool another = InstanceLock::OtherInstanceRunning(temp, context.folders.InstanceNumber());
+  const InstanceLock lock(temp, context.folders.InstanceNumber());
+  if (!another) CleanTempArea(temp);
+
+  MainWindow window(context);
+  prompter.SetParent(&window);
+  window.Load();
+  context.seams->CreateStartupProject();
+  window.show();
+  Pause(0.1f);
+  splash.reset();
+
+  const int code = app.exec();
+  context.seams->ReleaseMacroObject();
+  return code;
+}
+
+}  // namespace trellis
