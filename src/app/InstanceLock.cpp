@@ -1,5 +1,7 @@
 #include "app/InstanceLock.h"
 
+#include "app/WorkingFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -43,6 +45,12 @@ bool InstanceLock::OtherInstanceRunning(const QString& tempArea, qint64 ownInsta
     }
   }
   return false;
+}
+
+std::unique_ptr<InstanceLock> ClaimInstance(const QString& tempArea, qint64 instanceNumber) {
+  // Another instance's folders are in use: they are left alone.
+  if (!InstanceLock::OtherInstanceRunning(tempArea, instanceNumber)) CleanTempArea(tempArea);
+  return std::make_unique<InstanceLock>(tempArea, instanceNumber);
 }
 
 }  // namespace trellis

@@ -23,4 +23,9 @@ class InstanceLock {
   std::unique_ptr<QLockFile> lock_;
 };
 
+// The start-up test: when no other instance runs, the temporary area is cleaned of what
+// earlier instances left; then this instance is marked as running for as long as the lock
+// lives.
+std::unique_ptr<InstanceLock> ClaimInstance(const QString& tempArea, qint64 instanceNumber);
+
 }  // namespace trellis

@@ -32,6 +32,7 @@
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QUrl>
+#include <QWindow>
 
 namespace trellis {
 namespace {
@@ -251,13 +252,15 @@ void MainWindow::FillRecentProjects() {
 
 void MainWindow::PlaceWindow(bool bigButtons) {
   const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-  const QSize frame = frameGeometry().size() - geometry().size();
-  if (bigButtons) {
-    resize(screen.width() - frame.width(), Px(7800) - frame.height());
-    move(screen.left(), screen.top());
-  } else {
-    move(screen.left() + (screen.width() - frameGeometry().width()) / 2, screen.top());
-  }
+  // Sizes are of the outer window: the frame is known once the native window exists.
+  winId();
+  const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+  if (bigButtons) resize(screen.width() - frame.width(), Px(7800) - frame.height());
+  const int outerWidth = width() + frame.width();
+  const int left = bigButtons ? screen.left() : screen.left() + (screen.width() - outerWidth) / 2;
+  // move() places the outer frame's corner.
+  move(left, screen.top());
 }
 
 FormLayoutInput MainWindow::LayoutInput() const {

@@ -34,11 +34,7 @@ int RunProgram(QApplication& app) {
   splash->hide();
   QCoreApplication::processEvents();
 
-  // Another running instance owns folders in the temporary area: leave them alone then.
-  const QString temp = context.folders.TempArea();
-  const bool another = InstanceLock::OtherInstanceRunning(temp, context.folders.InstanceNumber());
-  const InstanceLock lock(temp, context.folders.InstanceNumber());
-  if (!another) CleanTempArea(temp);
+  const auto instance = ClaimInstance(context.folders.TempArea(), context.folders.InstanceNumber());
 
   MainWindow window(context);
   prompter.SetParent(&window);

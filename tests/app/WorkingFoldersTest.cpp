@@ -108,6 +108,16 @@ TEST_F(Folders, AnotherRunningInstanceIsSeenAndADeadOneIsNot) {
   }
   EXPECT_FALSE(InstanceLock::OtherInstanceRunning(temp, 1));
 
+  // Start-up cleans the area only while no other instance runs.
+  QDir().mkpath(temp + QStringLiteral("/999"));
+  {
+    InstanceLock other(temp, 2);
+    ClaimInstance(temp, 1);
+    EXPECT_TRUE(QFileInfo::exists(temp + QStringLiteral("/999")));
+  }
+  EXPECT_TRUE(ClaimInstance(temp, 1)->IsHeld());
+  EXPECT_FALSE(QFileInfo::exists(temp + QStringLiteral("/999")));
+
   // A killed instance leaves a lock naming a process that no longer exists.
   test::WriteBytes(temp + QStringLiteral("/trellis-3.lock"),
                    "2147483646\ntrellis\n" + QSysInfo::machineHostName().toUtf8() + "\n");

@@ -1,5 +1,5 @@
 #include "tables/CatalogueLoading.h"
-#include "tables/TableFixture.h"
+#include "support/TableFixture.h"
 
 #include <gtest/gtest.h>
 

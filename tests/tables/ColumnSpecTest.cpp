@@ -1,5 +1,5 @@
 #include "tables/ColumnSpec.h"
-#include "tables/TableFixture.h"
+#include "support/TableFixture.h"
 #include "tables/ValueLists.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "tables/CatalogueLoading.h"
 #include "tables/GridFilling.h"
-#include "tables/TableFixture.h"
+#include "support/TableFixture.h"
 #include "tables/TableOpening.h"
 #include "tables/ValueLists.h"
 

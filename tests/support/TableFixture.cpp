@@ -1,4 +1,4 @@
-#include "tables/TableFixture.h"
+#include "support/TableFixture.h"
 
 #include "app/TextCodec.h"
 

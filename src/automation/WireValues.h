@@ -1,0 +1,45 @@
+#pragma once
+
+#include "automation/Dispatch.h"
+
+#include <QDBusArgument>
+#include <QDBusObjectPath>
+#include <QString>
+#include <QVariant>
+
+namespace trellis {
+
+// How values travel in the generic interface. Plain values travel as themselves, arrays as
+// "av", an unset value or reference as the path "/", an object of the process that sends the
+// message as its path "o", and an object of any other process as "(so)": that process's
+// unique bus name and the object's path.
+struct RemoteReference {
+  QString busName;
+  QDBusObjectPath path;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const RemoteReference& reference);
+const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteReference& reference);
+
+// What the conversions need from the bus side of the process.
+class WireObjects {
+ public:
+  virtual ~WireObjects() = default;
+  // "o" for an object of this process (handing it out), "(so)" for one of another process.
+  virtual QVariant ObjectToWire(const DispatchRef& object) = 0;
+  // The object at Path of the process Owner: this process's own or a proxy.
+  virtual DispatchRef ObjectAt(const QString& owner, const QString& path) = 0;
+};
+
+// Registers the struct type with QtDBus; call once before the first conversion.
+void RegisterWireTypes();
+
+// Both throw AutomationError (without a member name) for values that cannot travel.
+QVariant ToWire(const QVariant& value, WireObjects& objects);
+QVariantList ToWireList(const QVariantList& values, WireObjects& objects);
+// Sender is the unique bus name of the process that sent the message holding Wire.
+QVariant FromWire(const QVariant& wire, const QString& sender, WireObjects& objects);
+
+}  // namespace trellis
+
+Q_DECLARE_METATYPE(trellis::RemoteReference)

@@ -1,0 +1,152 @@
+#include "app/AppIdentity.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
+#include "ui/ApplicationContext.h"
+#include "ui/GridTableModel.h"
+#include "ui/MainWindow.h"
+#include "app/TextCodec.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QScreen>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace trellis {
+namespace {
+
+// An installation of two model tables with a help page, and a fresh user.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    Write(QStringLiteral("Tables.ini"),
+          "[Main]\nTables=Mat|Loads\n[Ext]\nExtBmp=d\nExtName=Модель\nPost=0\n"
+          "[Mat]\nExt=d01\nName=Материалы\nHelp=Mat\n[Loads]\nExt=d04\nName=Нагрузки\n");
+    Write(QStringLiteral("Mat.ini"), "[F1]\nName=N\nType=i\n[F2]\nName=Модуль\nMeasure=МПа\n");
+    Write(QStringLiteral("Loads.ini"), "[F1]\nName=N\nType=i\n[F2]\nName=Вид\nType=b\n");
+    Write(QStringLiteral("bmp/Left/d.bmp"), "BM");
+    Write(QStringLiteral("Help/Mat.htm"), "<html><body>Материалы</body></html>");
+  }
+
+  void Write(const QString& relative, const char* utf8) {
+    const QString path = root_.File(QStringLiteral("install/") + relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    test::WriteBytes(path, cp1251::Encode(QString::fromUtf8(utf8).replace(u'\n', QStringLiteral("\r\n"))));
+  }
+
+  std::unique_ptr<ApplicationContext> NewContext() {
+    return std::make_unique<ApplicationContext>(root_.File(QStringLiteral("install")),
+                                                root_.File(QStringLiteral("config")),
+                                                root_.File(QStringLiteral("drive")), 11, prompter_);
+  }
+
+  static QToolButton* ButtonOf(MainWindow& window, const char* key) {
+    for (QToolBar* bar : window.findChildren<QToolBar*>()) {
+      for (QAction* action : bar->actions()) {
+        if (action->objectName() == QLatin1String(key)) return qobject_cast<QToolButton*>(bar->widgetForAction(action));
+      }
+    }
+    return nullptr;
+  }
+
+  test::TempFolder root_;
+  test::ScriptedPrompter prompter_;
+};
+
+TEST_F(MainWindowTest, FirstStartShowsTheFirstTableAndItsHelp) {
+  auto app = NewContext();
+  MainWindow window(*app);
+  window.resize(600, 450);  // narrower than the test screen, so that it can be centred
+  window.Load();
+  const Toolbar& toolbar = app->window.Toolbar1;
+  EXPECT_TRUE(toolbar.Button(toolbar.Find(QStringLiteral("Down"))).pressed);
+  for (const MenuItem& item : toolbar.Button(toolbar.Find(QStringLiteral("open"))).menu) EXPECT_FALSE(item.visible);
+  EXPECT_EQ(app->tables.currentTableKey, "Mat");
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Trellis - [Материалы]"));
+  EXPECT_TRUE(window.findChild<QTextBrowser*>(QStringLiteral("rtbHelp"))->source().toLocalFile().endsWith(
+      QStringLiteral("Help/Mat.htm")));
+  const QRect screen = window.screen()->availableGeometry();
+  EXPECT_EQ(window.frameGeometry().top(), screen.top());
+  EXPECT_EQ(window.frameGeometry().left(), screen.left() + (screen.width() - window.frameGeometry().width()) / 2);
+  EXPECT_EQ(app->settings.GetSetting(ProgramTitle(), u"main", u"AppPath"), app->installationFolder);
+  EXPECT_TRUE(prompter_.Messages().empty());
+}
+
+TEST_F(MainWindowTest, BigButtonsSpanTheScreenWidth) {
+  auto app = NewContext();
+  app->settings.SaveSetting(ProgramTitle(), u"View", u"BigBut", u"1");
+  app->settings.SaveSetting(ProgramTitle(), u"open", u"f2", u"/p/Проект.d01");
+  MainWindow window(*app);
+  window.Load();
+  const QRect screen = window.screen()->availableGeometry();
+  EXPECT_EQ(window.frameGeometry().topLeft(), screen.topLeft());
+  EXPECT_EQ(window.frameGeometry().width(), screen.width());
+  EXPECT_EQ(window.frameGeometry().height(), qRound(7800 * window.logicalDpiY() / 1440.0));
+  const MenuItem& recent = app->window.Toolbar1.Button(2).menu[1];
+  EXPECT_TRUE(recent.visible);
+  EXPECT_EQ(recent.text, QStringLiteral("/p/Проект.d01"));
+}
+
+TEST_F(MainWindowTest, ClosingKeepsTheLowerPanesStateAndRemovesTheWorkingFolder) {
+  auto app = NewContext();
+  {
+    MainWindow window(*app);
+    window.Load();
+    QToolButton* down = ButtonOf(window, "Down");
+    ASSERT_NE(down, nullptr);
+    QTest::mouseClick(down, Qt::LeftButton);
+    EXPECT_FALSE(app->window.Toolbar1.Button(14).pressed);
+    const QString working = app->folders.GetWorkingFolder();
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(QFileInfo::exists(working));
+  }
+  EXPECT_EQ(app->settings.GetSetting(ProgramTitle(), u"main", u"down"), "0");
+
+  auto next = NewContext();
+  MainWindow again(*next);
+  again.Load();
+  EXPECT_FALSE(next->window.Toolbar1.Button(14).pressed);
+  EXPECT_TRUE(again.findChild<QTextBrowser*>(QStringLiteral("rtbHelp"))->source().isEmpty() ||
+              again.findChild<QTextBrowser*>(QStringLiteral("rtbHelp"))->source().toString() == "about:blank");
+}
+
+TEST_F(MainWindowTest, AnErrorLineOpensItsTableAtTheCell) {
+  auto app = NewContext();
+  MainWindow window(*app);
+  window.Load();
+  window.AddError(QStringLiteral("Нет материала"), 2, QStringLiteral("Нагрузки"), 1, 2);
+  auto* errors = window.findChild<QTableWidget*>(QStringLiteral("fg2"));
+  errors->show();
+  Q_EMIT errors->cellClicked(0, 0);
+  EXPECT_EQ(app->tables.currentTableKey, "Loads");
+  EXPECT_EQ(app->window.fg1.Row(), 1);
+  EXPECT_EQ(app->window.fg1.Col(), 2);
+
+  QTest::mouseClick(window.findChild<QTabBar*>(QStringLiteral("Tabs1")), Qt::LeftButton, {},
+                    window.findChild<QTabBar*>(QStringLiteral("Tabs1"))->tabRect(0).center());
+  EXPECT_EQ(app->tables.currentTableKey, "Mat");
+}
+
+TEST_F(MainWindowTest, TheGridModelKeepsItsContract) {
+  auto app = NewContext();
+  MainWindow window(*app);
+  window.Load();
+  GridTableModel model(app->window.fg1);
+  QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+  EXPECT_EQ(model.columnCount(), 2);
+  EXPECT_EQ(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Модуль, МПа "));
+  app->window.fg1.Data().Reset(3, 2);
+  app->window.fg1.Data().SetCell(2, 2, u"210000");
+  app->window.fg1.NotifyReset();
+  EXPECT_EQ(model.rowCount(), 3);
+  EXPECT_EQ(model.data(model.index(1, 1), Qt::DisplayRole).toString(), "210000");
+}
+
+}  // namespace
+}  // namespace trellis
