@@ -9,9 +9,10 @@ namespace trellis {
 namespace {
 
 [[noreturn]] void WrongKind(const QVariant& value, const QString& member, const char* wanted) {
-  const QString got = value.isValid() ? QString::fromLatin1(value.typeName())
-                                      : QStringLiteral("an empty value");
-  throw AutomationError(member, QStringLiteral("expected %1, got %2").arg(QLatin1String(wanted), got));
+  const QString got =
+      value.isValid() ? QString::fromLatin1(value.typeName()) : QStringLiteral("an empty value");
+  throw AutomationError(member,
+                        QStringLiteral("expected %1, got %2").arg(QLatin1String(wanted), got));
 }
 
 bool IsNumeric(const QVariant& value) {
@@ -38,13 +39,13 @@ bool IsNumeric(const QVariant& value) {
 void RequireArguments(const QVariantList& args, qsizetype min, qsizetype max,
                       const QString& member) {
   if (args.size() < min || args.size() > max) {
-    throw AutomationError(member, min == max ? QStringLiteral("takes %1 argument(s), got %2")
-                                                   .arg(min)
-                                                   .arg(args.size())
-                                             : QStringLiteral("takes %1 to %2 arguments, got %3")
-                                                   .arg(min)
-                                                   .arg(max)
-                                                   .arg(args.size()));
+    throw AutomationError(
+        member, min == max
+                    ? QStringLiteral("takes %1 argument(s), got %2").arg(min).arg(args.size())
+                    : QStringLiteral("takes %1 to %2 arguments, got %3")
+                          .arg(min)
+                          .arg(max)
+                          .arg(args.size()));
   }
 }
 
@@ -63,7 +64,8 @@ qint64 ToInteger(const QVariant& value, const QString& member) {
   const double number = ToNumber(value, member);
   // Whole numbers of any size pass exactly; only fractions go through rounding.
   if (value.typeId() == QMetaType::LongLong) return value.toLongLong();
-  if (!std::isfinite(number) || std::fabs(number) > 9.0e15) WrongKind(value, member, "a whole number");
+  if (!std::isfinite(number) || std::fabs(number) > 9.0e15)
+    WrongKind(value, member, "a whole number");
   return qint64(std::nearbyint(number));
 }
 

@@ -54,8 +54,7 @@ std::shared_ptr<BusEndpoint> BusEndpoint::Open(const QDBusConnection& connection
 }
 
 BusEndpoint::BusEndpoint(const QDBusConnection& connection)
-    : connection_(connection),
-      peerWatcher_(new QDBusServiceWatcher(this)) {
+    : connection_(connection), peerWatcher_(new QDBusServiceWatcher(this)) {
   peerWatcher_->setConnection(connection_);
   peerWatcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
   connect(peerWatcher_, &QDBusServiceWatcher::serviceUnregistered, this,
@@ -65,13 +64,15 @@ BusEndpoint::BusEndpoint(const QDBusConnection& connection)
           });
 }
 
-BusEndpoint::~BusEndpoint() { connection_.unregisterObject(kRootPath, QDBusConnection::SubPath); }
+BusEndpoint::~BusEndpoint() {
+  connection_.unregisterObject(kRootPath);
+}
 
 void BusEndpoint::Publish(const QString& progId, DispatchRef root) {
   exports_.Place(RootPathOf(progId), std::move(root));
   if (!connection_.registerService(BusNameOf(progId))) {
-    throw AutomationError(progId, QStringLiteral("the bus name %1 has another owner")
-                                      .arg(BusNameOf(progId)));
+    throw AutomationError(
+        progId, QStringLiteral("the bus name %1 has another owner").arg(BusNameOf(progId)));
   }
 }
 
@@ -161,8 +162,8 @@ void BusEndpoint::CallSet(const QString& owner, const QString& path, const QStri
   Await(call, name);
 }
 
-QVariant BusEndpoint::CallInvoke(const QString& owner, const QString& path,
-                                 const QString& member, QVariantList& args) {
+QVariant BusEndpoint::CallInvoke(const QString& owner, const QString& path, const QString& member,
+                                 QVariantList& args) {
   QDBusMessage call =
       QDBusMessage::createMethodCall(owner, path, LateBoundInterface(), QStringLiteral("Invoke"));
   try {
@@ -201,7 +202,8 @@ QDBusMessage BusEndpoint::Answer(const QDBusMessage& call) {
   const QString sender = call.service();
   try {
     if (method == QLatin1String("Get") && in.size() == 1) {
-      return call.createReply(QVariant::fromValue(QDBusVariant(ToWire(target->Get(member), *this))));
+      return call.createReply(
+          QVariant::fromValue(QDBusVariant(ToWire(target->Get(member), *this))));
     }
     if (method == QLatin1String("Set") && in.size() == 2) {
       target->Set(member, FromWire(in[1], sender, *this));

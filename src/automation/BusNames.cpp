@@ -8,7 +8,9 @@ namespace trellis {
 
 namespace {
 
-bool IsLowerAlnum(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
+bool IsLowerAlnum(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
 
 QString HexBytes(QChar c, const char* marker) {
   QString out;
@@ -36,7 +38,8 @@ QString EscapeBusElement(const QString& element) {
 
 QString BusNameOf(const QString& progId) {
   QString name = QStringLiteral("org.trellis.progid");
-  for (const QString& element : progId.toLower().split(u'.')) name += u'.' + EscapeBusElement(element);
+  for (const QString& element : progId.toLower().split(u'.'))
+    name += u'.' + EscapeBusElement(element);
   if (name.size() > 255) throw AutomationError(progId, QStringLiteral("the ProgID is too long"));
   return name;
 }

@@ -16,8 +16,12 @@ QString BusNameOf(const QString& progId);
 QString RootPathOf(const QString& progId);
 
 // The single interface every published object answers: Invoke, Get and Set.
-inline QString LateBoundInterface() { return QStringLiteral("org.trellis.Late1"); }
+inline QString LateBoundInterface() {
+  return QStringLiteral("org.trellis.Late1");
+}
 // The error name a server answers when the called member throws.
-inline QString LateBoundErrorName() { return QStringLiteral("org.trellis.Late1.Error"); }
+inline QString LateBoundErrorName() {
+  return QStringLiteral("org.trellis.Late1.Error");
+}
 
 }  // namespace trellis

@@ -7,7 +7,9 @@ QVariant ObjectValue(DispatchRef object) {
   return QVariant::fromValue(std::move(object));
 }
 
-bool HoldsObject(const QVariant& value) { return value.metaType() == QMetaType::fromType<DispatchRef>(); }
+bool HoldsObject(const QVariant& value) {
+  return value.metaType() == QMetaType::fromType<DispatchRef>();
+}
 
 DispatchRef ObjectOf(const QVariant& value) {
   return HoldsObject(value) ? value.value<DispatchRef>() : nullptr;

@@ -12,7 +12,9 @@ void InProcessActivator::SetRunning(const QString& progId, DispatchRef instance)
   running_.insert(progId.toLower(), std::move(instance));
 }
 
-void InProcessActivator::Revoke(const QString& progId) { running_.remove(progId.toLower()); }
+void InProcessActivator::Revoke(const QString& progId) {
+  running_.remove(progId.toLower());
+}
 
 DispatchRef InProcessActivator::GetObject(const QString& progId) {
   const DispatchRef instance = running_.value(progId.toLower());

@@ -95,7 +95,7 @@ class TableDispatch : public Dispatch {
  private:
   Self& self() { return static_cast<Self&>(*this); }
   void Guard(const QString& member) {
-    if constexpr (requires(Self& s) { s.EnsureUsable(member); }) self().EnsureUsable(member);
+    if constexpr (requires(Self & s) { s.EnsureUsable(member); }) self().EnsureUsable(member);
   }
 };
 

@@ -23,22 +23,22 @@ ServerCommand ServerCommandFor(const QString& installationFolder, const QString&
     throw AutomationError(progId, QStringLiteral("%1 names no server for it").arg(ini));
   }
   QStringList words = QProcess::splitCommand(line);
-  if (words.isEmpty()) {
+  if (words.isEmpty() || words.first().isEmpty()) {
     throw AutomationError(progId, QStringLiteral("its server line in %1 is malformed").arg(ini));
   }
   ServerCommand command;
   const QString program = words.takeFirst();
   if (program.contains(u'/') || program.contains(u'\\')) {
-    command.program = QFileInfo(program).isRelative()
-                          ? installationFolder + kPathSeparator + program
-                          : program;
+    command.program =
+        QFileInfo(program).isRelative() ? installationFolder + kPathSeparator + program : program;
   } else {
     const QString beside = installationFolder + kPathSeparator + program;
     command.program = QFileInfo(beside).isFile() ? beside : QStandardPaths::findExecutable(program);
   }
   if (command.program.isEmpty() || !QFileInfo(command.program).isExecutable()) {
-    throw AutomationError(progId, QStringLiteral("the server program %1 named in %2 cannot be run")
-                                      .arg(program, ini));
+    throw AutomationError(
+        progId,
+        QStringLiteral("the server program %1 named in %2 cannot be run").arg(program, ini));
   }
   command.arguments = words;
   return command;

@@ -26,7 +26,9 @@ ServerLauncher::ServerLauncher() {
   connect(&reaper_, &QTimer::timeout, this, &ServerLauncher::ReapEnded);
 }
 
-ServerLauncher::~ServerLauncher() { ReapEnded(); }
+ServerLauncher::~ServerLauncher() {
+  ReapEnded();
+}
 
 #ifdef Q_OS_UNIX
 
@@ -85,7 +87,9 @@ qint64 ServerLauncher::Start(const QString& progId, const QString& program,
 }
 
 // Detached processes are not the program's children here; only the time limit notices them.
-bool ServerLauncher::HasEnded(qint64, int*) { return false; }
+bool ServerLauncher::HasEnded(qint64, int*) {
+  return false;
+}
 void ServerLauncher::Terminate(qint64) {}
 
 #endif

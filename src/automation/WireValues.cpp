@@ -60,7 +60,9 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteReference& 
   return argument;
 }
 
-void RegisterWireTypes() { qDBusRegisterMetaType<RemoteReference>(); }
+void RegisterWireTypes() {
+  qDBusRegisterMetaType<RemoteReference>();
+}
 
 QVariant ToWire(const QVariant& value, WireObjects& objects) {
   if (!value.isValid()) return QVariant::fromValue(QDBusObjectPath(kUnsetPath));
@@ -75,8 +77,9 @@ QVariant ToWire(const QVariant& value, WireObjects& objects) {
   if (type == QMetaType::QVariantList || type == QMetaType::QStringList) {
     return ToWireList(value.toList(), objects);
   }
-  throw AutomationError(QString(), QStringLiteral("a value of type %1 cannot be passed")
-                                       .arg(QLatin1String(value.typeName())));
+  throw AutomationError(
+      QString(),
+      QStringLiteral("a value of type %1 cannot be passed").arg(QLatin1String(value.typeName())));
 }
 
 QVariantList ToWireList(const QVariantList& values, WireObjects& objects) {
@@ -105,8 +108,8 @@ QVariant FromWire(const QVariant& wire, const QString& sender, WireObjects& obje
       argument >> reference;
       return ObjectValue(objects.ObjectAt(reference.busName, reference.path.path()));
     }
-    throw AutomationError(QString(),
-                          QStringLiteral("values of D-Bus type %1 are not understood").arg(signature));
+    throw AutomationError(
+        QString(), QStringLiteral("values of D-Bus type %1 are not understood").arg(signature));
   }
   if (type == QMetaType::QStringList) {
     QVariantList list;

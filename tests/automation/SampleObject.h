@@ -1,0 +1,21 @@
+#pragma once
+
+#include "automation/MemberTable.h"
+
+#include <QVariant>
+
+namespace trellis::test {
+
+// An automation object with one member for each thing a late-bound call can do: values in
+// and out, by-reference arguments, child objects, calls back into the caller, errors, and a
+// server that disappears in the middle of a call.
+class SampleObject : public TableDispatch<SampleObject> {
+ public:
+  static const MemberTable<SampleObject>& Members();
+
+  QVariant value;
+  int calls = 0;
+  DispatchRef child;
+};
+
+}  // namespace trellis::test
