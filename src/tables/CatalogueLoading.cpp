@@ -63,9 +63,13 @@ void LoadCatalogue(TableContext& ctx) {
     }
     tabs.Add(tab);
 
+    const QString descriptionFile = DescriptionFilePath(ctx.installationFolder, key);
+    if (!FileExists(descriptionFile)) {
+      ctx.window.Report1.Append(QStringLiteral("Нет файла описания колонок таблицы \"%1\": %2")
+                                    .arg(tab.tooltip, descriptionFile));
+    }
     catalogue.TableKeys.push_back(key);
-    catalogue.ColumnCounts.push_back(
-        ColumnCount(ctx.ini, DescriptionFilePath(ctx.installationFolder, key)));
+    catalogue.ColumnCounts.push_back(ColumnCount(ctx.ini, descriptionFile));
     AddTableLinks(ctx.ini, ctx.installationFolder, catalogue, catalogue.Count());
   }
 

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace trellis {
 
@@ -26,6 +27,28 @@ class ProgressBar : public QObject {
   bool visible_ = false;
 };
 
+// The report pane's lines: what went wrong quietly (a copy that stopped, a file that could not
+// be read) is noted here, so nothing fails unseen.
+class ReportLog : public QObject {
+  Q_OBJECT
+ public:
+  const QStringList& Lines() const { return lines_; }
+  void Append(const QString& line) {
+    lines_ << line;
+    Q_EMIT Appended(line);
+  }
+  void Clear() {
+    lines_.clear();
+    Q_EMIT Cleared();
+  }
+ Q_SIGNALS:
+  void Appended(const QString& line);
+  void Cleared();
+
+ private:
+  QStringList lines_;
+};
+
 // The main window as plain data: what the procedures read and change, and what the widgets
 // show. Member names are the window's control names.
 class WindowModel : public QObject {
@@ -38,6 +61,7 @@ class WindowModel : public QObject {
   TabStrip Tabs2;
   Grid fg1;
   ProgressBar ProgressBar1;
+  ReportLog Report1;
 
   const QString& Caption() const { return caption_; }
   void SetCaption(const QString& caption) {

@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -155,6 +156,14 @@ void MainWindow::CreateControls() {
   progressBar1_->setTextVisible(false);
   progressBar1_->hide();
 
+  // Automatic column widths are those of the header texts in the header's (bold) font.
+  w.fg1.SetTextMeasure([this](const QString& text) {
+    QFont font = fg1_->horizontalHeader()->font();
+    font.setBold(true);
+    return Tw(QFontMetrics(font).horizontalAdvance(text) + 12);
+  });
+  for (const QString& line : w.Report1.Lines()) report1_->append(line);
+
   app_.hooks.showTableHelp = [this](const QString& key) { ShowTableHelp(key); };
   app_.hooks.focusGrid = [this] { FocusGrid(); };
 }
@@ -162,6 +171,12 @@ void MainWindow::CreateControls() {
 void MainWindow::ConnectControls() {
   WindowModel& w = app_.window;
   connect(&w, &WindowModel::CaptionChanged, this, [this] { setWindowTitle(app_.window.Caption()); });
+  connect(&w.Report1, &ReportLog::Appended, report1_, &QTextEdit::append);
+  connect(&w.Report1, &ReportLog::Cleared, this, [this] {
+    report1_->clear();
+    report1_->repaint();
+    QCoreApplication::processEvents();
+  });
   connect(&w.ProgressBar1, &ProgressBar::Changed, this, [this] {
     progressBar1_->setVisible(app_.window.ProgressBar1.Visible());
     progressBar1_->raise();
@@ -415,14 +430,6 @@ void MainWindow::OnStopPanelClick() {
   QCoreApplication::processEvents();
   panels_[3]->setFrameStyle(QFrame::Panel | QFrame::Raised);
 }
-
-void MainWindow::ClearReport() {
-  report1_->clear();
-  report1_->repaint();
-  QCoreApplication::processEvents();
-}
-
-void MainWindow::AppendReport(const QString& line) { report1_->append(line); }
 
 void MainWindow::FocusGrid() {
   tabs1_->setFocus();

@@ -39,8 +39,6 @@ class MainWindow : public QWidget {
   void SetCapToolbarB();
   void DelCapToolbarB();
   void ShowTableHelp(const QString& section);
-  void ClearReport();
-  void AppendReport(const QString& line);
   void FocusGrid();
   void ActivateMainWindow();
   // Adds a line to the error list: message, tab number, table name, row, column.

@@ -4,6 +4,7 @@
 #include "app/InstanceLock.h"
 #include "app/Pause.h"
 #include "app/RunTimeError.h"
+#include "generator/ProgramTables.h"
 #include "ui/ApplicationContext.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
@@ -14,13 +15,15 @@
 
 namespace trellis {
 
-int RunProgram(QApplication& app) {
+int RunProgram(QApplication& app, bool exitWhenShown) {
   QtPrompter prompter;
   ApplicationContext context(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                              SettingsStore::DefaultFolder(), WorkingFolders::DefaultSystemDrive(),
                              QCoreApplication::applicationPid(), prompter);
   try {
-    context.folders.GetFamilyFolder();
+    QStringList problems;
+    ProvideGeneratorColumnFiles(context.installationFolder, context.folders.GetFamilyFolder(), &problems);
+    for (const QString& problem : problems) context.window.Report1.Append(problem);
   } catch (const RunTimeError& error) {
     prompter.Ask(Message{error.Description(), ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
     return 1;
@@ -43,6 +46,11 @@ int RunProgram(QApplication& app) {
   window.show();
   Pause(0.1f);
   splash.reset();
+  if (exitWhenShown) {
+    context.folders.RemoveDxfFolder();
+    context.folders.RemoveWorkingFolder();
+    return 0;
+  }
 
   const int code = app.exec();
   context.seams->ReleaseMacroObject();
