@@ -6,7 +6,7 @@
 #include "app/TextFiles.h"
 #include "app/WorkingFolders.h"
 #include "tables/GridFilling.h"
-#include "tables/ProjectNames.h"
+#include "tables/ProjectState.h"
 #include "tables/TableContext.h"
 #include "tables/TableHooks.h"
 #include "tables/WindowModel.h"
@@ -40,7 +40,7 @@ struct BigTable {
   SettingsStore settings{dir.filePath(QStringLiteral("config"))};
   WorkingFolders folders{settings, dir.filePath(QStringLiteral("drive")), 1};
   TextFileWriter writer{prompter};
-  ProjectNames project;
+  ProjectState project;
   WindowModel window;
   TableState tables;
   TableHooks hooks;

@@ -5,7 +5,7 @@
 #include "app/WorkingFolders.h"
 #include "tables/ColumnSpec.h"
 #include "tables/InstallationFiles.h"
-#include "tables/ProjectNames.h"
+#include "tables/ProjectState.h"
 #include "tables/TableContext.h"
 #include "tables/TableHooks.h"
 #include "tables/TableOpening.h"

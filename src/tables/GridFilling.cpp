@@ -7,7 +7,7 @@
 #include "tables/ColumnSpec.h"
 #include "tables/Grid.h"
 #include "tables/InstallationFiles.h"
-#include "tables/ProjectNames.h"
+#include "tables/ProjectState.h"
 #include "tables/TableContext.h"
 #include "tables/TableFiles.h"
 #include "tables/TableHooks.h"

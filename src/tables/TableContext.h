@@ -13,7 +13,7 @@ class TableHooks;
 class TextFileWriter;
 class WindowModel;
 class WorkingFolders;
-struct ProjectNames;
+struct ProjectState;
 
 // The program's table state: the catalogue of the chosen group, which table is shown and
 // which file the main store came from, and the stores beside the main grid.
@@ -36,7 +36,7 @@ struct TableContext {
   IniFiles& ini;
   WorkingFolders& folders;
   TextFileWriter& writer;
-  ProjectNames& project;
+  ProjectState& project;
   WindowModel& window;
   TableState& tables;
   TableHooks& hooks;

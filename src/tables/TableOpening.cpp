@@ -7,7 +7,7 @@
 #include "tables/CatalogueLoading.h"
 #include "tables/GridFilling.h"
 #include "tables/InstallationFiles.h"
-#include "tables/ProjectNames.h"
+#include "tables/ProjectState.h"
 #include "tables/TableContext.h"
 #include "tables/TableHooks.h"
 #include "tables/WindowModel.h"

@@ -1,7 +1,7 @@
 #include "tables/WindowModel.h"
 
 #include "app/AppIdentity.h"
-#include "tables/ProjectNames.h"
+#include "tables/ProjectState.h"
 
 namespace trellis {
 
@@ -13,7 +13,7 @@ void AllEnabled(WindowModel& window, bool enabled) {
   window.fg1.SetEnabled(enabled);
 }
 
-void UpdateCaption(WindowModel& window, const ProjectNames& project) {
+void UpdateCaption(WindowModel& window, const ProjectState& project) {
   const Tab* tab = window.Tabs1.SelectedTab();
   const QString table = tab ? tab->tooltip : QString();
   QString caption = ProgramTitle();

@@ -10,7 +10,7 @@
 
 namespace trellis {
 
-struct ProjectNames;
+struct ProjectState;
 
 class ProgressBar : public QObject {
   Q_OBJECT
@@ -80,6 +80,6 @@ class WindowModel : public QObject {
 void AllEnabled(WindowModel& window, bool enabled);
 
 // "Trellis - [title] - [table]", and the selected tab shows its title.
-void UpdateCaption(WindowModel& window, const ProjectNames& project);
+void UpdateCaption(WindowModel& window, const ProjectState& project);
 
 }  // namespace trellis

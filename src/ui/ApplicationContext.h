@@ -5,7 +5,7 @@
 #include "app/SettingsStore.h"
 #include "app/TextFiles.h"
 #include "app/WorkingFolders.h"
-#include "tables/ProjectNames.h"
+#include "tables/ProjectState.h"
 #include "tables/TableContext.h"
 #include "tables/TableHooks.h"
 #include "tables/WindowModel.h"
@@ -15,13 +15,6 @@
 #include <memory>
 
 namespace trellis {
-
-// Flags the commands keep: whether the project has unsaved changes, and whether no command
-// has run to its end since start-up.
-struct CommandFlags {
-  bool projectSaved = false;
-  bool freshStart = false;
-};
 
 // The table procedures' calls out, answered by the main window once it exists.
 class WindowTableHooks : public TableHooks {
@@ -55,10 +48,9 @@ class ApplicationContext {
   IniFiles ini;
   WorkingFolders folders;
   TextFileWriter writer;
-  ProjectNames project;
+  ProjectState project;
   WindowModel window;
   TableState tables;
-  CommandFlags flags;
   WindowTableHooks hooks;
   std::unique_ptr<ProgramSeams> seams = std::make_unique<ProgramSeams>();
 };

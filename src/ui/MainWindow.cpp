@@ -211,7 +211,7 @@ void MainWindow::Load() {
   WindowModel& w = app_.window;
   TableContext ctx = app_.Tables();
   try {
-    app_.flags.freshStart = true;
+    app_.project.freshStart = true;
     app_.tables.firstCatalogueLoad = true;
     hide();
     app_.settings.SaveSetting(ProgramTitle(), u"main", u"AppPath", app_.installationFolder);

@@ -6,7 +6,7 @@
 #include "app/WorkingFolders.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
-#include "tables/ProjectNames.h"
+#include "tables/ProjectState.h"
 #include "tables/TableContext.h"
 #include "tables/TableHooks.h"
 #include "tables/WindowModel.h"
@@ -51,7 +51,7 @@ class TableFixture {
   SettingsStore settings;
   WorkingFolders folders;
   TextFileWriter writer{prompter};
-  ProjectNames project;
+  ProjectState project;
   WindowModel window;
   TableState tables;
   RecordingHooks hooks;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace trellis {
+
+// The open project: its .d01 path, its title (shown in the caption, empty for the start-up
+// project), the base name of its working files, the folder last chosen in a file dialog, and
+// the flags the commands keep (unsaved changes; no command run to its end since start-up).
+struct ProjectState {
+  QString projectPath;
+  QString projectTitle;
+  QString projectBaseName;
+  QString lastProjectFolder;
+  bool projectSaved = false;
+  bool freshStart = false;
+};
+
+}  // namespace trellis
