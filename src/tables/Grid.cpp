@@ -24,6 +24,13 @@ void Grid::SetColumns(std::vector<ColumnSpec> columns) {
   widths_[0] = kNumberColumnTwips;
 }
 
+void Grid::SetColumnLists(int column, const QString& list, const QString& listBmp) {
+  if (column < 1 || size_t(column) > columns_.size()) return;
+  columns_[size_t(column - 1)].list = list;
+  columns_[size_t(column - 1)].listBmp = listBmp;
+  pictureMemo_[size_t(column - 1)].clear();
+}
+
 void Grid::SetPictureSource(const QString& installationFolder, const QString& pictureFolder,
                             bool sourceColumnsUseSourcePictures) {
   installationFolder_ = installationFolder;

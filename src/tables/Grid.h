@@ -48,6 +48,8 @@ class Grid : public QObject {
   }
   // Sets the columns and empties the store to one row of them.
   void SetColumns(std::vector<ColumnSpec> columns);
+  // A column takes over another table's value list and pictures.
+  void SetColumnLists(int column, const QString& list, const QString& listBmp);
 
   // Where pictures come from: the installation, and the table key for cell pictures. In the
   // main grid a column that refers to another table takes that table's pictures.
