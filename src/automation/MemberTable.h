@@ -76,9 +76,12 @@ class MemberTable {
 
 // A Dispatch whose members come from the class's table, Self::Members(). A class that can stop
 // being usable (an erased entity, a deleted group) declares EnsureUsable(member), which throws.
-template <typename Self>
-class TableDispatch : public Dispatch {
+// Base lets several such classes share a Dispatch base of their own.
+template <typename Self, typename Base = Dispatch>
+class TableDispatch : public Base {
  public:
+  using Base::Base;
+
   QVariant Get(const QString& name) override {
     Guard(name);
     return Self::Members().Get(self(), name);
