@@ -151,10 +151,13 @@ QString TableFileName(TableContext& ctx, const QString& tableKey) {
   return ctx.project.projectBaseName + u'.' + ext;
 }
 
+QString WorkingFilePath(TableContext& ctx, const QString& fileName) {
+  return ctx.folders.GetWorkingFolder() + kPathSeparator + fileName;
+}
+
 QString TableFilePath(TableContext& ctx, int index) {
   if (index < 1 || index > ctx.tables.catalogue.Count()) return QString();
-  return ctx.folders.GetWorkingFolder() + kPathSeparator +
-         TableFileName(ctx, ctx.tables.catalogue.TableKeys[size_t(index)]);
+  return WorkingFilePath(ctx, TableFileName(ctx, ctx.tables.catalogue.TableKeys[size_t(index)]));
 }
 
 bool IsTableReadOnly(TableContext& ctx, const QString& tableKey) {

@@ -19,6 +19,9 @@ void OnGroupButtonClick(TableContext& ctx, int position);
 // <working folder>/<project base name>.<Ext> of the table at Index; "" beyond the catalogue.
 QString TableFilePath(TableContext& ctx, int index);
 
+// A file of the working folder.
+QString WorkingFilePath(TableContext& ctx, const QString& fileName);
+
 // The file name (base name, full stop, Ext) of a table key.
 QString TableFileName(TableContext& ctx, const QString& tableKey);
 

@@ -111,6 +111,10 @@ void Grid::SetTopRow(int row) {
   Q_EMIT ViewChanged();
 }
 
+void Grid::EnsureRowVisible(int row) {
+  if (row < topRow_ || row >= topRow_ + visibleRows_) SetTopRow(row);
+}
+
 void Grid::SelectCell(int row, int col) {
   SilentMove(*this, [&] { SetSelection(row, col, row, col); });
 }

@@ -82,6 +82,11 @@ class Grid : public QObject {
   int RowSel() const { return rowSel_; }
   int ColSel() const { return colSel_; }
   int TopRow() const { return topRow_; }
+  // How many rows the window shows at once, set by the view (an estimate before).
+  int VisibleRows() const { return visibleRows_; }
+  void SetVisibleRows(int rows) { visibleRows_ = std::max(rows, 1); }
+  // Makes Row the first visible row when it is out of sight.
+  void EnsureRowVisible(int row);
   void SetSelection(int row, int col, int rowSel, int colSel);
   void SetTopRow(int row);
   bool IsSingleCellSelected() const { return row_ == rowSel_ && col_ == colSel_; }
@@ -126,6 +131,7 @@ class Grid : public QObject {
   bool styledHeaders_ = false;
   int widthTwips_ = 12000;
   int row_ = 1, col_ = 1, rowSel_ = 1, colSel_ = 1, topRow_ = 1;
+  int visibleRows_ = 20;
   bool selectionEventsOn_ = true;
   bool visible_ = true;
   bool enabled_ = true;

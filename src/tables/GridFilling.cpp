@@ -4,6 +4,7 @@
 #include "app/IniFiles.h"
 #include "app/LocaleNumbers.h"
 #include "app/WorkingFolders.h"
+#include "tables/CatalogueLoading.h"
 #include "tables/ColumnSpec.h"
 #include "tables/Grid.h"
 #include "tables/InstallationFiles.h"
@@ -96,8 +97,7 @@ void FillGrid(TableContext& ctx, Grid& grid, const QString& key, bool popup) {
     if (!icon.isEmpty() && FileExists(iconFile)) grid.SetHeaderIcon(k, iconFile);
   }
 
-  const QString file = ctx.folders.GetWorkingFolder() + kPathSeparator +
-                       ctx.project.projectBaseName + u'.' + ext;
+  const QString file = WorkingFilePath(ctx, ctx.project.projectBaseName + u'.' + ext);
   if (FileExists(file)) {
     LoadTable(ctx, grid, file, key, popup);
   } else {

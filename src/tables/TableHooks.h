@@ -20,9 +20,6 @@ class TableHooks {
   // Large or small images of the toolbars, as the user chose.
   virtual void ApplyToolbarSize() {}
   virtual void ShowTableHelp(const QString& /*tableKey*/) {}
-  // Brings other tables up to date after table files were written; true when the file of
-  // the shown table changed.
-  virtual bool UpdateLinks() { return false; }
   virtual void RefreshShowSelect() {}
   virtual void RunTableHook(const QString& /*hookKey*/) {}
   virtual void UpdateGroupButtons() {}

@@ -10,6 +10,7 @@
 #include "tables/ProjectState.h"
 #include "tables/TableContext.h"
 #include "tables/TableHooks.h"
+#include "tables/TableLinkMaintenance.h"
 #include "tables/WindowModel.h"
 
 namespace trellis {
@@ -44,7 +45,7 @@ void LeaveLoadedTable(TableContext& ctx, const QString& nextTableFile) {
   const QString loadedKey = TableKeyOfFile(ctx, loaded);
   if (BelongsToProject(loaded, ctx.project.projectBaseName) &&
       !(loadedKey.isEmpty() ? false : IsTableReadOnly(ctx, loadedKey))) {
-    SaveTable(ctx, ctx.folders.GetWorkingFolder() + kPathSeparator + loaded);
+    SaveTable(ctx, WorkingFilePath(ctx, loaded));
   }
   ctx.tables.loadedTableFile = nextTableFile;
 }
@@ -59,7 +60,7 @@ void OpenCurrentTable(TableContext& ctx) {
   ctx.hooks.ApplyToolbarSize();
   FillGrid(ctx, ctx.window.fg1, ctx.tables.currentTableKey, false);
   if (ctx.writer.TableFileWritten()) {
-    if (ctx.hooks.UpdateLinks()) {
+    if (UpdateLinks(ctx)) {
       ctx.hooks.Pause(0.05f);
       FillGrid(ctx, ctx.window.fg1, ctx.tables.currentTableKey, false);
     }

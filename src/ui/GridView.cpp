@@ -35,6 +35,22 @@ GridView::GridView(Grid& grid, QWidget* parent)
   ApplyViewState();
 }
 
+QRect GridView::CellRect(int row, int column) const {
+  const QRect cell = visualRect(model_->index(row - 1, column - 1));
+  return cell.translated(viewport()->pos());
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  const int rowHeight = qMax(verticalHeader()->defaultSectionSize(), 1);
+  grid_.SetVisibleRows(viewport()->height() / rowHeight);
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+  if (keyHandler_ && keyHandler_(event)) return;
+  QTableView::keyPressEvent(event);
+}
+
 void GridView::ApplyColumnWidths() {
   const qreal dpi = logicalDpiX();
   verticalHeader()->setFixedWidth(TwipsToPixels(grid_.ColumnWidth(0), dpi));

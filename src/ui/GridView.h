@@ -2,6 +2,8 @@
 
 #include <QTableView>
 
+#include <functional>
+
 namespace trellis {
 
 class Grid;
@@ -17,18 +19,26 @@ class GridView : public QTableView {
 
   Grid& Model() { return grid_; }
   GridTableModel& TableModel() { return *model_; }
+  // Keys go to this handler first; it returns true for the keys it took.
+  void SetKeyHandler(std::function<bool(QKeyEvent*)> handler) { keyHandler_ = std::move(handler); }
+  // The rectangle of a grid cell (row, column from 1) relative to the grid's own top left,
+  // its header included.
+  QRect CellRect(int row, int column) const;
 
  Q_SIGNALS:
   // The user moved the selection (not the program).
   void UserSelectionChanged();
 
  private:
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void ApplyViewState();
   void ApplyColumnWidths();
   void TakeUserSelection();
 
   Grid& grid_;
   GridTableModel* model_;
+  std::function<bool(QKeyEvent*)> keyHandler_;
   bool applying_ = false;
 };
 

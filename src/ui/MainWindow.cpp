@@ -6,8 +6,11 @@
 #include "app/RunTimeError.h"
 #include "tables/CatalogueLoading.h"
 #include "tables/InstallationFiles.h"
+#include "tables/RowOperations.h"
 #include "tables/TableOpening.h"
 #include "ui/ApplicationContext.h"
+#include "ui/CellEditors.h"
+#include "ui/CommandDispatch.h"
 #include "ui/LowerPanes.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
@@ -16,6 +19,7 @@
 #include "ui/ToolbarIcons.h"
 #include "ui/ToolbarView.h"
 #include "ui/Twips.h"
+#include "ui/ValueListPopupWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,6 +28,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -191,20 +196,52 @@ void MainWindow::ConnectControls() {
   });
   connect(tabs2_, &TabStripView::TabClicked, this, &MainWindow::OnLowerTabClick);
   connect(fg2_, &QTableWidget::cellClicked, this, [this](int row) { OnErrorListClick(row + 1); });
-  connect(toolbar1_, &ToolbarView::ButtonClicked, this, [this](int position) {
-    // Two-state buttons keep their state in the model; the commands come with the dispatch.
-    Toolbar& toolbar = app_.window.Toolbar1;
-    const ToolButton& button = toolbar.Button(position);
-    if (button.style == ButtonStyle::Check) toolbar.SetPressed(position, !button.pressed);
-    if (button.key == QLatin1String("Down")) {
-      FormResize();
-      QCoreApplication::processEvents();
-      QCoreApplication::processEvents();
-      ShowTableHelp(app_.tables.currentTableKey);
-    } else if (button.key == QLatin1String("help")) {
-      QDesktopServices::openUrl(QUrl::fromLocalFile(app_.installationFolder + QStringLiteral("/Help/index.htm")));
+  frmList_ = new ValueListPopupWindow(app_, this, *fg1_);
+  editors_ = new CellEditors(app_, {this, fg1_, text1_, cmb1_, cmbL1_, cmbi1_, frmList_}, this);
+  fg1_->SetKeyHandler([this](QKeyEvent* event) { return GridKey(event); });
+  dispatch_ = std::make_unique<CommandDispatch>(
+      app_, CommandDispatch::WindowActions{
+                [this] { FormResize(); }, [this](const QString& key) { ShowTableHelp(key); },
+                [this](int kind) { editors_->OpenCellEditor(kind); },
+                [](const QString& file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }});
+  connect(toolbar1_, &ToolbarView::ButtonClicked, this, [this](int position) { dispatch_->ButtonClick(position); });
+  connect(toolbar1_, &ToolbarView::MenuItemClicked, this,
+          [this](int position, int item) { dispatch_->MenuClick(position, item); });
+}
+
+bool MainWindow::GridKey(QKeyEvent* event) {
+  Grid& grid = app_.window.fg1;
+  // Ctrl+X, Ctrl+C and Ctrl+V are the toolbar's cut, copy and paste.
+  if (event->modifiers() == Qt::ControlModifier) {
+    const QString key = event->key() == Qt::Key_X   ? QStringLiteral("cut")
+                        : event->key() == Qt::Key_C ? QStringLiteral("copy")
+                        : event->key() == Qt::Key_V ? QStringLiteral("paste")
+                                                    : QString();
+    if (key.isEmpty()) return false;
+    dispatch_->ButtonClick(app_.window.Toolbar1.Find(key));
+    if (key != QLatin1String("paste") && grid.SelectionEventsOn()) {
+      app_.hooks.UpdateGroupButtons();
+      app_.hooks.RefreshShowSelect();
     }
-  });
+    return true;
+  }
+  if (event->modifiers() == Qt::NoModifier) {
+    switch (event->key()) {
+      case Qt::Key_Delete:
+        ClearSelection(grid);
+        return true;
+      case Qt::Key_Tab:
+        if (grid.Col() < grid.Cols()) grid.SelectCell(grid.Row(), grid.Col() + 1);
+        return true;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (grid.Row() < grid.Rows()) grid.SelectCell(grid.Row() + 1, grid.Col());
+        return true;
+      default:
+        break;
+    }
+  }
+  return editors_->GridKey(event);
 }
 
 void MainWindow::Load() {

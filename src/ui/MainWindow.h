@@ -4,7 +4,10 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QComboBox;
+class QKeyEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -17,7 +20,10 @@ class QTextEdit;
 namespace trellis {
 
 class ApplicationContext;
+class CellEditors;
+class CommandDispatch;
 class GridView;
+class ValueListPopupWindow;
 class TabStripView;
 class ToolbarView;
 
@@ -55,6 +61,7 @@ class MainWindow : public QWidget {
 
  private:
   void CreateControls();
+  bool GridKey(QKeyEvent* event);
   void ConnectControls();
   void OnLowerTabClick();
   void OnErrorListClick(int row);
@@ -87,6 +94,9 @@ class MainWindow : public QWidget {
   QComboBox* cmbL1_ = nullptr;
   QComboBox* cmbi1_ = nullptr;
   QLineEdit* txtHide_ = nullptr;
+  ValueListPopupWindow* frmList_ = nullptr;
+  CellEditors* editors_ = nullptr;
+  std::unique_ptr<CommandDispatch> dispatch_;
   int toolbarLeftWidthTwips_ = 0;
   bool resizing_ = false;
 };

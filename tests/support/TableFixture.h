@@ -22,11 +22,9 @@ class RecordingHooks : public TableHooks {
   void ApplyTableSetvar() override { Record(QStringLiteral("ApplyTableSetvar")); }
   void BuildTableToolbar() override { Record(QStringLiteral("BuildTableToolbar")); }
   void ShowTableHelp(const QString& key) override { Record(QStringLiteral("ShowTableHelp ") + key); }
-  bool UpdateLinks() override { return Record(QStringLiteral("UpdateLinks")), linksChangeShownTable; }
   void RunTableHook(const QString& key) override { Record(QStringLiteral("RunTableHook ") + key); }
 
   bool cadReachable = true;
-  bool linksChangeShownTable = false;
   QStringList calls;
 
  private:

@@ -22,13 +22,14 @@ class Grids : public ::testing::Test {
     f_.WriteInstall(QStringLiteral("bmp/Left/d.bmp"), QStringLiteral("BM"));
     f_.WriteInstall(QStringLiteral("bmp/Materials/Mat/steel.bmp"), QStringLiteral("BM"));
     f_.WriteInstall(QStringLiteral("Mat.ini"),
-                    QStringLiteral("[F1]\nName=N\nType=i\nw=600\n"
-                                   "[F2]\nName=Вид\nList=Бетон|Сталь\nListBmp=concrete|steel\n"
+                    QStringLiteral("[F1]\nName=N\nType=i\nw=600\nVar=m\n"
+                                   "[F2]\nName=Вид\nList=Бетон|Сталь\nListBmp=concrete|steel\nVar=kind\n"
                                    "[F3]\nName=Учет\nType=b\n"
                                    "[F4]\nName=X\nType=o\n[F5]\nName=Y\nType=o\n"
                                    "[F6]\nName=Скрытый\nw=0\n"));
     f_.WriteInstall(QStringLiteral("Loads.ini"),
-                    QStringLiteral("[F1]\nName=N\nType=i\n[F2]\nName=Материал\nSource=Mat\nVar=m\n"));
+                    QStringLiteral("[F1]\nName=N\nType=i\n[F2]\nName=Материал\nType=i\nSource=Mat\nVar=m\n"
+                                   "[F3]\nName=Вид\nSource=Mat\nVar=kind\n"));
     BuildGroupButtons(f_.ctx);
   }
 
@@ -106,7 +107,7 @@ TEST_F(Grids, OneRowTablesGetAnIdentifier) {
 
 TEST_F(Grids, LeavingATableWritesItBackUnderTheRules) {
   f_.WriteWorking(QStringLiteral("p.d01"), "1\ta\t\t\t\t\r\n2\tb\t\t\t\t\r\n");
-  f_.WriteWorking(QStringLiteral("p.d04"), "1\t1\r\n");
+  f_.WriteWorking(QStringLiteral("p.d04"), "1\t\t\r\n");  // refers to no material
   LoadCatalogue(f_.ctx);
   fg1().Data().SetCell(2, 2, u"c");
   fg1().GoToCell(2, 2);
@@ -118,7 +119,7 @@ TEST_F(Grids, LeavingATableWritesItBackUnderTheRules) {
   // The read-only table is never written back, even when its store changed.
   fg1().Data().SetCell(1, 2, u"9");
   OpenTab(1);
-  EXPECT_EQ(f_.Working(QStringLiteral("p.d04")), "1\t1\r\n");
+  EXPECT_EQ(f_.Working(QStringLiteral("p.d04")), "1\t\t\r\n");
   EXPECT_EQ(fg1().TopRow(), 1);  // every table opens at its top
   EXPECT_EQ(fg1().Row(), 1);
 
@@ -131,14 +132,16 @@ TEST_F(Grids, LeavingATableWritesItBackUnderTheRules) {
   EXPECT_FALSE(QFileInfo::exists(f_.WorkingPath(QStringLiteral("old.d01"))));
 }
 
-TEST_F(Grids, WrittenFilesBringTheLinksUpToDateOnce) {
+TEST_F(Grids, ASourceValueChangeReachesTheLinkingTableWhenItOpens) {
+  f_.WriteWorking(QStringLiteral("p.d01"), "1\tx\t\t\t\t\r\n2\ty\t\t\t\t\r\n");
+  f_.WriteWorking(QStringLiteral("p.d04"), "1\t2\ty\r\n2\t1\tx\r\n3\t\t\r\n");
   LoadCatalogue(f_.ctx);
-  f_.writer.PrintToFile(f_.WorkingPath(QStringLiteral("p.d04")), QStringLiteral("1\t1"));
+  fg1().Data().SetCell(2, 2, u"z");
   f_.hooks.calls.clear();
-  f_.hooks.linksChangeShownTable = true;
-  OpenTab(2);
-  EXPECT_EQ(f_.hooks.calls.count(QStringLiteral("UpdateLinks")), 1);
-  EXPECT_EQ(f_.hooks.calls.count(QStringLiteral("ShowTableHelp Loads")), 2);  // filled again
+  OpenTab(2);  // Materials are written, so the links are brought up to date
+  EXPECT_EQ(f_.Working(QStringLiteral("p.d04")), "1\t2\tz\r\n2\t1\tx\r\n3\t\t\r\n");
+  EXPECT_EQ(fg1().Data().Cell(1, 3), "z");  // the shown table was filled again
+  EXPECT_EQ(f_.hooks.calls.count(QStringLiteral("ShowTableHelp Loads")), 2);
   EXPECT_FALSE(f_.writer.TableFileWritten());
 
   f_.hooks.calls.clear();

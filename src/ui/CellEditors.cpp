@@ -1,0 +1,243 @@
+#include "ui/CellEditors.h"
+
+#include "tables/ColumnSpec.h"
+#include "tables/GridFilling.h"
+#include "tables/TableHooks.h"
+#include "tables/ValueLists.h"
+#include "ui/ApplicationContext.h"
+#include "ui/GridView.h"
+#include "ui/Twips.h"
+#include "ui/ValueListPopupWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace trellis {
+
+CellEditors::CellEditors(ApplicationContext& app, Controls controls, QObject* parent)
+    : QObject(parent), app_(app), c_(controls) {
+  for (QComboBox* combo : {c_.cmb1, c_.cmbL1, c_.cmbi1}) {
+    combo->installEventFilter(this);
+    connect(combo, &QComboBox::activated, this, [this, combo] { ComboPicked(combo); });
+  }
+  c_.text1->installEventFilter(this);
+  c_.cmb1->lineEdit()->installEventFilter(this);
+  connect(c_.grid, &QAbstractItemView::doubleClicked, this, [this] {
+    const ColumnSpec* column = app_.window.fg1.Column(app_.window.fg1.Col());
+    if (column) OpenCellEditor(int(column->editorKind));
+  });
+  connect(c_.grid, &QAbstractItemView::pressed, this, &CellEditors::GridClicked);
+  // Leaving a cell drops what was typed into the text box and the free combo.
+  connect(c_.grid, &GridView::UserSelectionChanged, this, [this] {
+    c_.text1->clear();
+    c_.cmb1->setEditText(QString());
+  });
+}
+
+QWidget* CellEditors::EditorOf(QObject* watched) const {
+  if (watched == c_.cmb1->lineEdit()) return c_.cmb1;
+  for (QWidget* editor : std::initializer_list<QWidget*>{c_.text1, c_.cmb1, c_.cmbL1, c_.cmbi1}) {
+    if (watched == editor) return editor;
+  }
+  return nullptr;
+}
+
+CellEditAction CellEditors::ActionOf(QWidget* editor) const {
+  if (editor == c_.text1) return CellEditAction::TextBox;
+  if (editor == c_.cmb1) return CellEditAction::EditableCombo;
+  if (editor == c_.cmbL1) return CellEditAction::DropDownList;
+  return CellEditAction::ImageCombo;
+}
+
+QString CellEditors::EditorText(QWidget* editor) const {
+  if (editor == c_.text1) return c_.text1->text();
+  return static_cast<QComboBox*>(editor)->currentText();
+}
+
+void CellEditors::Place(QWidget* editor, int leftOffset, int topOffset, int widthLoss, int heightLoss) {
+  const qreal dpi = c_.form->logicalDpiX();
+  const QRect cell = c_.grid->CellRect(app_.window.fg1.Row(), app_.window.fg1.Col());
+  const QRect grid = c_.grid->geometry();
+  const auto tw = [dpi](int px) { return PixelsToTwips(px, dpi); };
+  const auto px = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
+  const int left = tw(grid.left()) + tw(cell.left()) + leftOffset;
+  const int top = tw(grid.top()) + tw(cell.top()) + topOffset;
+  const int height = heightLoss >= 0 ? px(tw(cell.height()) - heightLoss) : editor->sizeHint().height();
+  editor->setGeometry(px(left), px(top), px(tw(cell.width()) - widthLoss), height);
+}
+
+void CellEditors::OpenCellEditor(int kind) {
+  TableContext ctx = app_.Tables();
+  Grid& grid = app_.window.fg1;
+  const CellEditAction action = ChooseCellEditor(ctx, kind);
+  const ColumnSpec* column = grid.Column(grid.Col());
+  const QString cell = grid.Data().Cell(grid.Row(), grid.Col());
+  filling_ = true;
+  switch (action) {
+    case CellEditAction::None:
+      break;
+    case CellEditAction::RunClick:
+      if (column) app_.seams->RunActionString(column->click);
+      break;
+    case CellEditAction::TextBox:
+      Place(c_.text1, 45, 15, 45, 15);
+      c_.text1->setText(cell);
+      c_.text1->show();
+      c_.text1->selectAll();
+      c_.text1->raise();
+      c_.text1->setFocus();
+      break;
+    case CellEditAction::EditableCombo:
+      c_.cmb1->clear();
+      c_.cmb1->addItems(FillComboFromList(column->list));
+      Place(c_.cmb1, 0, -15, 0, -1);
+      c_.cmb1->setEditText(cell);
+      c_.cmb1->show();
+      c_.cmb1->lineEdit()->selectAll();
+      c_.cmb1->raise();
+      c_.cmb1->setFocus();
+      break;
+    case CellEditAction::DropDownList: {
+      c_.cmbL1->clear();
+      c_.cmbL1->addItems(FillComboFromList(column->list));
+      c_.cmbL1->show();
+      Place(c_.cmbL1, 0, -15, 0, -1);
+      c_.cmbL1->setCurrentIndex(c_.cmbL1->findText(cell, Qt::MatchExactly));
+      c_.cmbL1->raise();
+      c_.cmbL1->setFocus();
+      break;
+    }
+    case CellEditAction::ImageCombo: {
+      const ImageComboContent content = BuildImageCombo(ctx);
+      c_.cmbi1->clear();
+      c_.cmbi1->setEditable(column->editable);
+      for (const ImageComboItem& item : content.items) {
+        c_.cmbi1->addItem(item.picture.isEmpty() ? QIcon() : QIcon(item.picture), item.text);
+      }
+      Place(c_.cmbi1, 0, -15, 0, -1);
+      c_.cmbi1->setCurrentIndex(content.selected);
+      if (content.clearText && c_.cmbi1->isEditable()) c_.cmbi1->setEditText(QString());
+      if (c_.cmbi1->isEditable()) c_.cmbi1->lineEdit()->installEventFilter(this);
+      c_.cmbi1->show();
+      c_.cmbi1->raise();
+      c_.cmbi1->setFocus();
+      break;
+    }
+    case CellEditAction::ValueListPopup:
+      c_.popup->Open();
+      break;
+  }
+  filling_ = false;
+}
+
+void CellEditors::ControlKeyPress(QLineEdit* editor, const QString& typed) {
+  if (editor->selectionStart() == 0 && editor->selectedText().size() == editor->text().size()) {
+    editor->setText(typed);
+    editor->setCursorPosition(int(editor->text().size()));
+  }
+}
+
+void CellEditors::HideEditors() {
+  for (QWidget* editor : std::initializer_list<QWidget*>{c_.text1, c_.cmb1, c_.cmbL1, c_.cmbi1}) {
+    editor->hide();
+  }
+}
+
+void CellEditors::Close(QWidget* editor) {
+  app_.hooks.FocusGrid();
+  editor->hide();
+}
+
+bool CellEditors::GridKey(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  const int key = event->key();
+  if (mods != Qt::NoModifier || key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Return ||
+      key == Qt::Key_Enter || event->text().isEmpty() || !event->text().front().isPrint()) {
+    return false;
+  }
+  Grid& grid = app_.window.fg1;
+  const ColumnSpec* column = grid.Column(grid.Col());
+  if (!column) return false;
+  OpenCellEditor(int(column->editorKind));
+  QCoreApplication::processEvents();
+  // The first character reaches the text box as typed, without the full stop rule.
+  if (column->editable && column->editorKind == EditorKind::TextBox && c_.text1->isVisible()) {
+    ControlKeyPress(c_.text1, event->text());
+  }
+  return true;
+}
+
+void CellEditors::GridClicked() {
+  app_.project.projectSaved = false;
+  HideEditors();
+  TableContext ctx = app_.Tables();
+  ToggleMarkCell(ctx);
+}
+
+void CellEditors::ComboPicked(QComboBox* combo) {
+  if (filling_ || !combo->isVisible()) return;
+  Grid& grid = app_.window.fg1;
+  WriteEditorText(grid, ActionOf(combo), combo->currentText());
+  if (combo == c_.cmbi1) fg1SelectedBmp(grid);
+  Close(combo);
+}
+
+bool CellEditors::EditorKey(QWidget* editor, QKeyEvent* event) {
+  Grid& grid = app_.window.fg1;
+  const CellEditAction action = ActionOf(editor);
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      EditorEnter(grid, action, EditorText(editor));
+      Close(editor);
+      return true;
+    case Qt::Key_Tab:
+      if (EditorTab(grid, action, EditorText(editor))) Close(editor);
+      return true;
+    case Qt::Key_Pause:  // Ctrl+Break
+      if (!(event->modifiers() & Qt::ControlModifier)) return false;
+      [[fallthrough]];
+    case Qt::Key_Cancel:
+      editor->hide();
+      if (editor == c_.text1) c_.text1->clear(); else static_cast<QComboBox*>(editor)->setEditText(QString());
+      return true;
+    case Qt::Key_Delete: {
+      // The selection goes first; the key then deletes as it always does.
+      QLineEdit* line = editor == c_.text1 ? c_.text1 : static_cast<QComboBox*>(editor)->lineEdit();
+      if (line && line->hasSelectedText()) line->del();
+      return false;
+    }
+    default:
+      break;
+  }
+  if (event->text() == QLatin1String(".")) {
+    QLineEdit* line = editor == c_.text1 ? c_.text1 : static_cast<QComboBox*>(editor)->lineEdit();
+    if (line) {
+      line->insert(QString(TypedCharacter(u'.')));
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CellEditors::eventFilter(QObject* watched, QEvent* event) {
+  QWidget* editor = EditorOf(watched);
+  if (!editor && c_.cmbi1->isEditable() && watched == c_.cmbi1->lineEdit()) editor = c_.cmbi1;
+  if (!editor) return QObject::eventFilter(watched, event);
+  if (event->type() == QEvent::KeyPress) return EditorKey(editor, static_cast<QKeyEvent*>(event));
+  if (event->type() == QEvent::FocusOut) {
+    // A combo's own drop-down list takes the focus for a moment; that is not leaving it.
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && !filling_ && !editor->isAncestorOf(QApplication::focusWidget())) {
+      editor->hide();
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace trellis

@@ -1,0 +1,153 @@
+#include "ui/CommandDispatch.h"
+
+#include "app/AppIdentity.h"
+#include "app/RunTimeError.h"
+#include "tables/CatalogueLoading.h"
+#include "tables/RowOperations.h"
+#include "ui/ApplicationContext.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <exception>
+
+namespace trellis {
+namespace {
+
+void PutOnClipboard(const ClipboardText& copied) {
+  auto* data = new QMimeData;
+  data->setText(copied.text);
+  data->setHtml(copied.html);
+  QGuiApplication::clipboard()->clear();
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// Keys whose click leaves the project's saved state alone.
+bool KeepsSavedState(const QString& key) {
+  static const QStringList kKeys{QStringLiteral("new"),  QStringLiteral("open"), QStringLiteral("save"),
+                                 QStringLiteral("sort"), QStringLiteral("edit"), QStringLiteral("copy"),
+                                 QStringLiteral("Show"), QStringLiteral("Down"), QStringLiteral("help")};
+  return kKeys.contains(key);
+}
+
+}  // namespace
+
+CommandDispatch::CommandDispatch(ApplicationContext& app, WindowActions window)
+    : app_(app), window_(std::move(window)) {}
+
+void CommandDispatch::ButtonClick(int position) {
+  Toolbar& toolbar = app_.window.Toolbar1;
+  if (position < 1 || position > toolbar.Count()) return;
+  const ToolButton button = toolbar.Button(position);
+  // A two-state button changes state with the click itself.
+  if (button.style == ButtonStyle::Check) toolbar.SetPressed(position, !button.pressed);
+  const bool pressed = toolbar.Button(position).pressed;
+
+  toolbar.SetButtonEnabled(position, false);
+  AllEnabled(app_.window, false);
+  app_.window.ProgressBar1.SetVisible(true);
+  QCoreApplication::processEvents();
+  if (!KeepsSavedState(button.key)) app_.project.projectSaved = false;
+  try {
+    RunCommand(button.key, pressed);
+  } catch (const RunTimeError& error) {
+    app_.prompter.Ask(Message{error.Description(), ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
+  } catch (const std::exception& error) {
+    // A failing command is told, and never leaves the window disabled.
+    app_.prompter.Ask(Message{QString::fromLocal8Bit(error.what()), ProgramTitle(), MessageButtons::Ok,
+                              MessageIcon::Critical});
+  }
+  if (button.key == QLatin1String("new") || button.key == QLatin1String("open")) {
+    app_.project.projectSaved = false;
+  }
+  toolbar.SetButtonEnabled(position, true);
+  AllEnabled(app_.window, true);
+  app_.window.ProgressBar1.SetVisible(false);
+}
+
+void CommandDispatch::MenuClick(int position, int item) {
+  Toolbar& toolbar = app_.window.Toolbar1;
+  if (position < 1 || position > toolbar.Count()) return;
+  const ToolButton& button = toolbar.Button(position);
+  if (item < 1 || size_t(item) > button.menu.size()) return;
+  const MenuItem menu = button.menu[size_t(item - 1)];
+  if (button.key == QLatin1String("save")) {
+    if (menu.key == QLatin1String("saveas")) app_.seams->SaveAs();
+    if (menu.key == QLatin1String("arh")) app_.seams->ArchiveProject();
+    if (menu.key == QLatin1String("vb")) app_.seams->ExportProgram();
+  } else if (button.key == QLatin1String("open")) {
+    app_.seams->OpenRecent(menu.text);
+    app_.seams->ResetResults();
+    app_.seams->ReapplyLayerButtons(false);
+  }
+}
+
+bool CommandDispatch::RunCommand(const QString& key, bool pressed) {
+  ProgramSeams& seams = *app_.seams;
+  TableContext ctx = app_.Tables();
+  bool ranToEnd = true;
+  if (key == QLatin1String("new")) {
+    ranToEnd = seams.NewProject();
+    if (ranToEnd) {
+      seams.ResetResults();
+      seams.ReapplyLayerButtons(false);
+    }
+  } else if (key == QLatin1String("open")) {
+    ranToEnd = seams.OpenProject();
+    if (ranToEnd) {
+      seams.ResetResults();
+      seams.ReapplyLayerButtons(false);
+    }
+  } else if (key == QLatin1String("save")) {
+    ranToEnd = seams.SaveProject();
+    if (ranToEnd) app_.project.projectSaved = true;
+  } else if (key == QLatin1String("add")) {
+    if (!IsTableReadOnly(ctx)) AddRow(ctx);
+  } else if (key == QLatin1String("del")) {
+    if (IsTableReadOnly(ctx) || !app_.hooks.ConnectCad(false)) return false;
+    DeleteRows(ctx, app_.prompter);
+    app_.hooks.UpdateGroupButtons();
+    seams.ReapplyLayerButtons(true);
+  } else if (key == QLatin1String("edit")) {
+    const Grid& grid = app_.window.fg1;
+    const ColumnSpec* column = grid.Column(grid.Col());
+    if (!IsTableReadOnly(ctx) && column && column->editable && window_.openCellEditor) {
+      window_.openCellEditor(0);
+    }
+  } else if (key == QLatin1String("sort")) {
+    SortSelection(app_.window.fg1);
+  } else if (key == QLatin1String("Arrow")) {
+    if (!app_.hooks.ConnectCad(false)) return false;
+    seams.AssignRegionToRow();
+    seams.ReapplyLayerButtons(true);
+  } else if (key == QLatin1String("Show")) {
+    if (!app_.hooks.ConnectCad(false)) return false;
+    seams.ShowSelect(pressed);
+  } else if (key == QLatin1String("cut") || key == QLatin1String("copy")) {
+    const ClipboardText copied = key == QLatin1String("cut") ? CutSelection(app_.window.fg1)
+                                                              : CopySelection(app_.window.fg1);
+    PutOnClipboard(copied);
+    Toolbar& toolbar = app_.window.Toolbar1;
+    toolbar.SetButtonEnabled(toolbar.Find(QStringLiteral("paste")), !copied.text.isEmpty());
+  } else if (key == QLatin1String("paste")) {
+    if (!PasteClipboard(ctx, QGuiApplication::clipboard()->text())) QApplication::beep();
+  } else if (key == QLatin1String("Ex")) {
+    app_.window.Report1.Clear();
+    seams.RunCalculation();
+  } else if (key == QLatin1String("Down")) {
+    if (window_.formResize) window_.formResize();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    if (window_.showTableHelp) window_.showTableHelp(app_.tables.currentTableKey);
+  } else if (key == QLatin1String("Prop")) {
+    seams.RunButtonsIniSection(QStringLiteral("Prop"));
+  } else if (key == QLatin1String("help")) {
+    if (window_.openHelpFile) window_.openHelpFile(app_.installationFolder + QStringLiteral("/Help/index.htm"));
+  }
+  if (ranToEnd) app_.project.freshStart = false;
+  return ranToEnd;
+}
+
+}  // namespace trellis

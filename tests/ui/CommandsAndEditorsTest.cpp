@@ -1,0 +1,162 @@
+#include "app/TextCodec.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
+#include "tables/ValueLists.h"
+#include "ui/ApplicationContext.h"
+#include "ui/CommandDispatch.h"
+#include "ui/GridView.h"
+#include "ui/MainWindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace trellis {
+namespace {
+
+// Seams that record what the commands asked for; the calculation fails.
+class RecordingSeams : public ProgramSeams {
+ public:
+  void RunButtonsIniSection(const QString& section) override { calls << section; }
+  void RunCalculation() override { throw std::runtime_error("Расчетный модуль недоступен"); }
+  bool SaveProject() override { return saveRuns; }
+  QStringList calls;
+  bool saveRuns = true;
+};
+
+class Commands : public ::testing::Test {
+ protected:
+  Commands() {
+    Write(QStringLiteral("Tables.ini"),
+          "[Main]\nTables=Mat\n[Ext]\nExtBmp=d\nExtName=Модель\nPost=0\n[Mat]\nExt=d01\nName=Материалы\n");
+    Write(QStringLiteral("Mat.ini"),
+          "[F1]\nName=N\nType=i\n[F2]\nName=Название\n[F3]\nName=Модуль\n[F4]\nName=Вид\nList=Бетон|Сталь\n");
+    Write(QStringLiteral("bmp/Left/d.bmp"), "BM");
+    app_ = std::make_unique<ApplicationContext>(root_.File(QStringLiteral("install")),
+                                                root_.File(QStringLiteral("config")),
+                                                root_.File(QStringLiteral("drive")), 12, prompter_);
+    app_->project.projectBaseName = QStringLiteral("p");
+    test::WriteBytes(app_->folders.GetWorkingFolder() + QStringLiteral("/p.d01"),
+                     "1\tB25\t30000\t\r\n2\tC245\t206000\t\r\n");
+    auto seams = std::make_unique<RecordingSeams>();
+    seams_ = seams.get();
+    app_->seams = std::move(seams);
+    window_ = std::make_unique<MainWindow>(*app_);
+    window_->Load();
+    window_->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+  void Write(const QString& relative, const char* utf8) {
+    const QString path = root_.File(QStringLiteral("install/") + relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    test::WriteBytes(path, cp1251::Encode(QString::fromUtf8(utf8).replace(u'\n', QStringLiteral("\r\n"))));
+  }
+  void Click(const char* key) {
+    CommandDispatch dispatch(*app_, {});
+    dispatch.ButtonClick(app_->window.Toolbar1.Find(QString::fromLatin1(key)));
+  }
+  GridView* Grid() { return window_->findChild<GridView*>(QStringLiteral("fg1")); }
+  QLineEdit* Text1() { return window_->findChild<QLineEdit*>(QStringLiteral("Text1")); }
+  QString Cell(int r, int c) { return app_->window.fg1.Data().Cell(r, c); }
+  void DoubleClick(int row, int column) {
+    const QRect cell = Grid()->visualRect(Grid()->model()->index(row - 1, column - 1));
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, cell.center());
+  }
+
+  test::TempFolder root_;
+  test::ScriptedPrompter prompter_;
+  std::unique_ptr<ApplicationContext> app_;
+  RecordingSeams* seams_ = nullptr;
+  std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(Commands, SavedStateFollowsTheKeys) {
+  for (const char* key : {"sort", "copy", "Down", "help"}) {
+    app_->project.projectSaved = true;
+    Click(key);
+    EXPECT_TRUE(app_->project.projectSaved) << key;
+  }
+  for (const char* key : {"add", "cut", "Prop"}) {
+    app_->project.projectSaved = true;
+    Click(key);
+    EXPECT_FALSE(app_->project.projectSaved) << key;
+  }
+  Click("save");
+  EXPECT_TRUE(app_->project.projectSaved);
+  EXPECT_FALSE(app_->project.freshStart);
+  EXPECT_EQ(seams_->calls, QStringList({"Prop"}));
+  EXPECT_EQ(app_->window.fg1.Rows(), 3);  // add
+}
+
+TEST_F(Commands, AFailingCommandIsToldAndLeavesTheWindowEnabled) {
+  app_->project.freshStart = true;
+  seams_->saveRuns = false;
+  Click("save");  // a cancelled save ends early: the start-up state stays
+  EXPECT_TRUE(app_->project.freshStart);
+  Click("Ex");
+  ASSERT_EQ(prompter_.Messages().size(), 1u);
+  EXPECT_EQ(prompter_.Messages()[0].text, QStringLiteral("Расчетный модуль недоступен"));
+  EXPECT_FALSE(app_->project.projectSaved);
+  EXPECT_TRUE(app_->window.Toolbar1.Enabled());
+  EXPECT_TRUE(app_->window.Tabs1.Enabled());
+  EXPECT_TRUE(app_->window.fg1.Enabled());
+  EXPECT_TRUE(app_->window.Toolbar1.Button(app_->window.Toolbar1.Find(QStringLiteral("Ex"))).enabled);
+  EXPECT_FALSE(app_->window.ProgressBar1.Visible());
+}
+
+TEST_F(Commands, TheTextBoxWritesWithADecimalCommaAndMovesDown) {
+  DoubleClick(1, 3);
+  ASSERT_TRUE(Text1()->isVisible());
+  EXPECT_EQ(Text1()->text(), "30000");
+  EXPECT_TRUE(Text1()->hasSelectedText());
+  QTest::keyClicks(Text1(), QStringLiteral("1.5"));
+  QTest::keyClick(Text1(), Qt::Key_Return);
+  EXPECT_EQ(Cell(1, 3), "1,5");
+  EXPECT_FALSE(Text1()->isVisible());
+  EXPECT_EQ(app_->window.fg1.Row(), 2);
+
+  // A key typed on the grid opens the box and replaces the text with that key as typed.
+  QTest::keyClick(Grid(), Qt::Key_Period);
+  ASSERT_TRUE(Text1()->isVisible());
+  EXPECT_EQ(Text1()->text(), ".");
+  QTest::keyClick(Text1(), Qt::Key_Backspace);
+  QTest::keyClick(Text1(), Qt::Key_Tab);  // empty: nothing written, the box stays
+  EXPECT_TRUE(Text1()->isVisible());
+  EXPECT_EQ(app_->window.fg1.Col(), 4);
+  EXPECT_EQ(Cell(2, 3), "206000");
+}
+
+TEST_F(Commands, CtrlBreakAndAClickElsewhereDropTheEdit) {
+  DoubleClick(1, 2);
+  QTest::keyClicks(Text1(), QStringLiteral("X"));
+  QTest::keyClick(Text1(), Qt::Key_Pause, Qt::ControlModifier);
+  EXPECT_FALSE(Text1()->isVisible());
+  EXPECT_EQ(Cell(1, 2), "B25");
+
+  DoubleClick(1, 2);
+  QTest::keyClicks(Text1(), QStringLiteral("Y"));
+  const QRect other = Grid()->visualRect(Grid()->model()->index(1, 1));
+  QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, other.center());
+  EXPECT_FALSE(Text1()->isVisible());
+  EXPECT_EQ(Cell(1, 2), "B25");
+}
+
+TEST_F(Commands, TheEditableComboWritesAPickedItem) {
+  DoubleClick(2, 4);
+  auto* combo = window_->findChild<QComboBox*>(QStringLiteral("cmb1"));
+  ASSERT_TRUE(combo->isVisible());
+  ASSERT_EQ(combo->count(), 2);
+  combo->setCurrentIndex(1);
+  Q_EMIT combo->activated(1);
+  EXPECT_EQ(Cell(2, 4), QStringLiteral("Сталь"));
+  EXPECT_FALSE(combo->isVisible());
+}
+
+}  // namespace
+}  // namespace trellis
