@@ -262,6 +262,9 @@ void MainWindow::Load() {
     UpdateCaption(w, app_.project);
     FormResize();
     PlaceWindow(big);
+    // A hidden window gets its resize event only when shown; the layout follows the new size
+    // now, so the table opened next fits its columns to it.
+    FormResize();
     app_.tables.loadedTableFile = QStringLiteral(".d01");
     OpenCurrentTable(ctx);
     app_.hooks.ConnectCad(false);
