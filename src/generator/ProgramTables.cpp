@@ -41,8 +41,10 @@ int ProvideGeneratorColumnFiles(const QString& installationFolder, const QString
                                 QStringList* problems) {
   const ProgramTableNames names = FillProgramTableNames();
   QStringList files;
-  for (const QString& ini : names.ProgramTableIni) if (!ini.isEmpty()) files << ini;
-  for (const QString& ini : names.GeometryTableIni) if (!ini.isEmpty()) files << ini;
+  for (const QString& ini : names.ProgramTableIni)
+    if (!ini.isEmpty()) files << ini;
+  for (const QString& ini : names.GeometryTableIni)
+    if (!ini.isEmpty()) files << ini;
 
   int copied = 0;
   for (const QString& base : files) {

@@ -17,7 +17,8 @@ TEST(GeneratorColumnFiles, AFreshFamilyFolderGetsThemAndEditedOnesStay) {
   QDir().mkpath(install);
   QDir().mkpath(family);
   for (const char* name : {"Materials", "NumEl", "Unrelated"}) {
-    test::WriteBytes(install + u'/' + QLatin1String(name) + QStringLiteral(".ini"), "[F1]\r\nName=A\r\n");
+    test::WriteBytes(install + u'/' + QLatin1String(name) + QStringLiteral(".ini"),
+                     "[F1]\r\nName=A\r\n");
   }
   EXPECT_EQ(ProvideGeneratorColumnFiles(install, family), 2);
   EXPECT_EQ(test::ReadBytes(family + QStringLiteral("/NumEl.ini")), "[F1]\r\nName=A\r\n");
