@@ -7,6 +7,7 @@
 #include "generator/ProgramTables.h"
 #include "ui/ApplicationContext.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramServices.h"
 #include "ui/QtPrompter.h"
 #include "ui/SplashWindow.h"
 
@@ -20,6 +21,7 @@ int RunProgram(QApplication& app, bool exitWhenShown) {
   ApplicationContext context(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                              SettingsStore::DefaultFolder(), WorkingFolders::DefaultSystemDrive(),
                              QCoreApplication::applicationPid(), prompter);
+  context.seams = std::make_unique<ProgramServices>(context);
   try {
     QStringList problems;
     ProvideGeneratorColumnFiles(context.installationFolder, context.folders.GetFamilyFolder(), &problems);
