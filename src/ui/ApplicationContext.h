@@ -21,7 +21,10 @@ class WindowTableHooks : public TableHooks {
  public:
   std::function<void(const QString&)> showTableHelp;
   std::function<void()> focusGrid;
+  // The CAD link, when the program has one (tests run without a host).
+  std::function<bool(bool)> connectCad;
 
+  bool ConnectCad(bool silent) override { return connectCad ? connectCad(silent) : true; }
   void ShowTableHelp(const QString& tableKey) override {
     if (showTableHelp) showTableHelp(tableKey);
   }

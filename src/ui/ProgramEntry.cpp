@@ -4,6 +4,10 @@
 #include "app/InstanceLock.h"
 #include "app/Pause.h"
 #include "app/RunTimeError.h"
+#include "automation/BusActivator.h"
+#include "cad/CadAddIn.h"
+#include "cad/CadConnection.h"
+#include "cad/WindowSwitcher.h"
 #include "generator/ProgramTables.h"
 #include "ui/ApplicationContext.h"
 #include "ui/MainWindow.h"
@@ -22,6 +26,12 @@ int RunProgram(QApplication& app, bool exitWhenShown) {
                              SettingsStore::DefaultFolder(), WorkingFolders::DefaultSystemDrive(),
                              QCoreApplication::applicationPid(), prompter);
   context.seams = std::make_unique<ProgramServices>(context);
+  // The CAD host is reached over the session bus, started from Servers.ini when none runs.
+  BusActivator activator(context.installationFolder);
+  NoWindowSwitcher windows;
+  CadConnection cad(CadServices{activator, context.settings, prompter, windows,
+                                context.installationFolder, UserProfileFolder()});
+  context.hooks.connectCad = [&cad](bool silent) { return cad.ConnectCad(silent); };
   try {
     QStringList problems;
     ProvideGeneratorColumnFiles(context.installationFolder, context.folders.GetFamilyFolder(), &problems);
@@ -49,6 +59,7 @@ int RunProgram(QApplication& app, bool exitWhenShown) {
   Pause(0.1f);
   splash.reset();
   if (exitWhenShown) {
+    context.hooks.connectCad = nullptr;
     context.folders.RemoveDxfFolder();
     context.folders.RemoveWorkingFolder();
     return 0;
@@ -56,6 +67,7 @@ int RunProgram(QApplication& app, bool exitWhenShown) {
 
   const int code = app.exec();
   context.seams->ReleaseMacroObject();
+  context.hooks.connectCad = nullptr;
   return code;
 }
 
