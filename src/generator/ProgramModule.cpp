@@ -7,7 +7,7 @@
 #include "generator/SettingsRoutine.h"
 #include "generator/TableRoutine.h"
 
-#include <QStringList>
+#include <vector>
 
 namespace trellis {
 namespace {
@@ -45,43 +45,54 @@ QString BuildProgramModule(const QString& baseName, const QString& projectFolder
   const ProgramTableNames names = FillProgramTableNames();
   const QString projectFiles = projectFolder + kPathSeparator + baseName + u'.';
 
-  QString allArr = AddAllArrStart(baseName);
-  // The routines stay separate pieces and are joined once at the end, so no part of the
-  // module is copied more than once however many rows the tables hold.
-  QStringList routines;
-  const auto add = [&](const QString& extension, std::optional<QString> routine) {
-    if (!routine) return;
-    routines << QStringLiteral("\r\n") << *std::move(routine) << QStringLiteral("\r\n");
-    allArr += QStringLiteral("\tAddA_") + extension + QStringLiteral("\r\n");
-  };
-
+  // Which tables get a routine is known once their files are read; AddAllArr, which calls
+  // them, comes first. So the files are read first and the module is then written once into
+  // room made for all of it.
+  std::vector<TableRoutine> routines;
   for (int table = 1; table <= 30; ++table) {
     // d11 and d17 are not tables the engine takes.
     if (table == 11 || table == 17) continue;
     const QString extension = QStringLiteral("d%1").arg(table, 2, 10, QLatin1Char('0'));
-    const QString columnFile = names.ProgramTableIni[size_t(table)];
+    const QString& columnFile = names.ProgramTableIni[size_t(table)];
     // Tables without a column file name have no column list, whatever the family folder holds.
     const QString columns = columnFile.isEmpty()
                                 ? QString()
                                 : ReadColumnList(ini, ColumnFilePath(familyFolder, columnFile));
-    add(extension, WriteTableRoutine(ReadWholeFile(projectFiles + extension),
-                                     {extension, names.ProgramTableTitle[size_t(table)], columns}));
+    auto routine = PlanTableRoutine(ReadWholeFile(projectFiles + extension),
+                                    {extension, names.ProgramTableTitle[size_t(table)], columns});
+    if (routine) routines.push_back(*std::move(routine));
   }
   for (int table = 1; table <= 3; ++table) {
     const QString extension = QStringLiteral("g0%1").arg(table);
     const QString columns = ReadGeometryColumnList(
         ini, ColumnFilePath(familyFolder, names.GeometryTableIni[size_t(table)]));
-    add(extension,
-        WriteGeometryTableRoutine(ReadWholeFile(projectFiles + extension),
-                                  {extension, names.GeometryTableTitle[size_t(table)], columns}));
+    auto routine =
+        PlanGeometryTableRoutine(ReadWholeFile(projectFiles + extension),
+                                 {extension, names.GeometryTableTitle[size_t(table)], columns});
+    if (routine) routines.push_back(*std::move(routine));
+  }
+
+  QString allArr = AddAllArrStart(baseName);
+  for (const TableRoutine& routine : routines) {
+    allArr += QStringLiteral("\tAddA_") + routine.names.extension + QStringLiteral("\r\n");
   }
   allArr += AddAllArrEnd();
+  const QString settings = WriteSettingsRoutine(ini, projectFiles + QStringLiteral("ini"));
 
-  // AddAllArr, complete only now, goes in front of the table routines.
-  routines.prepend(QStringLiteral("\r\n"));
-  routines.prepend(allArr);
-  routines << WriteSettingsRoutine(ini, projectFiles + QStringLiteral("ini"));
-  return routines.join(QString());
+  qsizetype size = allArr.size() + 2 + settings.size();
+  for (const TableRoutine& routine : routines) size += 4 + RoutineSizeBound(routine);
+  QString module;
+  module.reserve(size);
+  module += allArr;
+  module += QStringLiteral("\r\n");
+  for (TableRoutine& routine : routines) {
+    module += QStringLiteral("\r\n");
+    WriteTableRoutine(routine, module);
+    module += QStringLiteral("\r\n");
+    routine.fileText.clear();  // its cells are in the module now
+  }
+  module += settings;
+  return module;
 }
 
 }  // namespace trellis

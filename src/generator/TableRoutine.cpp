@@ -9,6 +9,7 @@ namespace trellis {
 namespace {
 
 constexpr QStringView kLineEnd = u"\r\n";
+constexpr QStringView kItemSeparator = u" : ";
 
 void AppendNumber(QString& text, qsizetype number) {
   char digits[24];
@@ -22,7 +23,7 @@ qsizetype DigitCount(qsizetype number) {
   return count;
 }
 
-// The rows of a table text, separated by CR LF, with their position in the file.
+// The rows of a table text, separated by CR LF.
 class RowReader {
  public:
   explicit RowReader(QStringView text) : text_(text) {}
@@ -41,26 +42,58 @@ class RowReader {
   qsizetype from_ = 0;
 };
 
-// Writes the routine; FirstCell is the first column that goes into the array (1 drops the
-// first column of every row, as the geometry tables need).
-std::optional<QString> WriteRoutine(QStringView fileText, const TableRoutineNames& names,
-                                    qsizetype firstCell) {
+std::optional<TableRoutine> Plan(QString fileText, TableRoutineNames names, qsizetype firstCell) {
   if (fileText.size() < 3) return std::nullopt;
-  QStringView text = fileText;
+  TableRoutine routine{std::move(names), std::move(fileText), 0, firstCell, 0, 0};
+  QStringView text = routine.fileText;
   if (text.endsWith(kLineEnd)) text.chop(kLineEnd.size());
+  routine.textSize = text.size();
 
   const qsizetype firstRowEnd = text.indexOf(kLineEnd);
   const QStringView firstRow = firstRowEnd < 0 ? text : text.first(firstRowEnd);
   // The generated program splits like VB, where an empty text has no element at all: an empty
   // first row has no last cell.
-  const qsizetype lastCell = firstRow.isEmpty() ? -1 : firstRow.count(u'\t');
-  const qsizetype lastRow = text.count(kLineEnd);
-  const qsizetype lastColumn = lastCell - firstCell;
+  routine.lastCell = firstRow.isEmpty() ? -1 : firstRow.count(u'\t');
+  routine.lastRow = text.count(kLineEnd);
   // A geometry table whose first row has no cell after the dropped one would need an array
   // without columns, which VB cannot declare: such a table gets no routine.
-  if (firstCell > 0 && lastColumn < 0) return std::nullopt;
+  if (firstCell > 0 && routine.lastCell < firstCell) return std::nullopt;
+  return routine;
+}
 
-  const QString& e = names.extension;
+}  // namespace
+
+std::optional<TableRoutine> PlanTableRoutine(QString fileText, TableRoutineNames names) {
+  return Plan(std::move(fileText), std::move(names), 0);
+}
+
+std::optional<TableRoutine> PlanGeometryTableRoutine(QString fileText, TableRoutineNames names) {
+  return Plan(std::move(fileText), std::move(names), 1);
+}
+
+qsizetype RoutineSizeBound(const TableRoutine& routine) {
+  const qsizetype columns = qMax<qsizetype>(routine.lastCell - routine.firstCell + 1, 0);
+  const qsizetype item = kItemSeparator.size() + 2 + routine.names.extension.size() + 1 +
+                         DigitCount(columns) + 1 + DigitCount(routine.lastRow) + 5 + 1;
+  // Cells never hold more characters than the text; every row adds a TAB and a CR LF.
+  return routine.textSize + (routine.lastRow + 1) * (3 + columns * item) +
+         routine.names.title.size() + routine.names.columnList.size() +
+         8 * routine.names.extension.size() + 160;
+}
+
+void WriteTableRoutine(const TableRoutine& routine, QString& module) {
+  const QString& e = routine.names.extension;
+  const qsizetype lastColumn = routine.lastCell - routine.firstCell;
+  module += QStringLiteral("Public Sub AddA_") + e + QStringLiteral("()\r\n\t\r\n");
+  module += QStringLiteral("\t' Таблица \"") + routine.names.title + QStringLiteral("\"\r\n\t\r\n");
+  module +=
+      QStringLiteral("\t' Колонки - ") + routine.names.columnList + QStringLiteral("\r\n\t\r\n");
+  module += QStringLiteral("\tDim A_") + e + u'(';
+  AppendNumber(module, lastColumn);
+  module += u',';
+  AppendNumber(module, routine.lastRow);
+  module += QStringLiteral(") As String\r\n\t\r\n");
+
   // "A_<ext>(<column>," for every column, built once.
   std::vector<QString> itemHeads;
   for (qsizetype column = 0; column <= lastColumn; ++column) {
@@ -68,38 +101,20 @@ std::optional<QString> WriteRoutine(QStringView fileText, const TableRoutineName
     AppendNumber(head, column);
     itemHeads.push_back(head + u',');
   }
-
-  // Room for the cells and the items around them, so the text rarely grows while it is built.
-  const qsizetype itemSize =
-      3 + 2 + e.size() + 1 + DigitCount(lastColumn) + 1 + DigitCount(lastRow) + 5 + 1;
-  QString routine;
-  routine.reserve(text.size() +
-                  (lastRow + 1) * (3 + qMax<qsizetype>(lastColumn + 1, 0) * itemSize) +
-                  names.title.size() + names.columnList.size() + 8 * e.size() + 128);
-
-  routine += QStringLiteral("Public Sub AddA_") + e + QStringLiteral("()\r\n\t\r\n");
-  routine += QStringLiteral("\t' Таблица \"") + names.title + QStringLiteral("\"\r\n\t\r\n");
-  routine += QStringLiteral("\t' Колонки - ") + names.columnList + QStringLiteral("\r\n\t\r\n");
-  routine += QStringLiteral("\tDim A_") + e + u'(';
-  AppendNumber(routine, lastColumn);
-  routine += u',';
-  AppendNumber(routine, lastRow);
-  routine += QStringLiteral(") As String\r\n\t\r\n");
-
-  RowReader rows(text);
+  RowReader rows(QStringView(routine.fileText).first(routine.textSize));
   QStringView row;
   QString itemTail;  // "<row>) = \""
   for (qsizetype r = 0; rows.Next(row); ++r) {
     // Rows shorter than the first row's last cell index, in characters, are left out; the
     // others keep their position in the file as their row number.
-    if (row.size() < lastCell) continue;
+    if (row.size() < routine.lastCell) continue;
     itemTail.clear();
     AppendNumber(itemTail, r);
     itemTail += QStringLiteral(") = \"");
 
-    routine += u'\t';
+    module += u'\t';
     qsizetype from = 0;
-    for (qsizetype c = 0; c <= lastCell; ++c) {
+    for (qsizetype c = 0; c <= routine.lastCell; ++c) {
       // A row with fewer cells than the first one gets empty texts for the missing cells.
       QStringView cell;
       if (from <= row.size()) {
@@ -108,30 +123,17 @@ std::optional<QString> WriteRoutine(QStringView fileText, const TableRoutineName
         cell = row.sliced(from, tab - from);
         from = tab + 1;
       }
-      if (c < firstCell) continue;
-      if (c > firstCell) routine += QStringLiteral(" : ");
-      routine += itemHeads[size_t(c - firstCell)];
-      routine += itemTail;
-      routine += cell;
-      routine += u'"';
+      if (c < routine.firstCell) continue;
+      if (c > routine.firstCell) module += kItemSeparator;
+      module += itemHeads[size_t(c - routine.firstCell)];
+      module += itemTail;
+      module += cell;
+      module += u'"';
     }
-    routine += kLineEnd;
+    module += kLineEnd;
   }
-
-  routine += QStringLiteral("\t\r\n\tApi.SetArr \"") + e + QStringLiteral("\", A_") + e +
-             QStringLiteral("\r\nEnd Sub\r\n");
-  return routine;
-}
-
-}  // namespace
-
-std::optional<QString> WriteTableRoutine(QStringView fileText, const TableRoutineNames& names) {
-  return WriteRoutine(fileText, names, 0);
-}
-
-std::optional<QString> WriteGeometryTableRoutine(QStringView fileText,
-                                                 const TableRoutineNames& names) {
-  return WriteRoutine(fileText, names, 1);
+  module += QStringLiteral("\t\r\n\tApi.SetArr \"") + e + QStringLiteral("\", A_") + e +
+            QStringLiteral("\r\nEnd Sub\r\n");
 }
 
 }  // namespace trellis

@@ -15,13 +15,26 @@ struct TableRoutineNames {
   QString columnList;
 };
 
-// The routine AddA_<ext> that fills a string array (column, row) with the cells of a table file
-// as the file holds them, and hands it to the engine. Nothing when the file text is shorter
-// than three characters. Cell texts go in unchanged, with no escaping.
-std::optional<QString> WriteTableRoutine(QStringView fileText, const TableRoutineNames& names);
+// A table file as its routine AddA_<ext> sees it: the routine fills a string array (column,
+// row) with the cells as the file holds them and hands it to the engine.
+struct TableRoutine {
+  TableRoutineNames names;
+  QString fileText;
+  qsizetype textSize = 0;   // without the closing CR LF
+  qsizetype firstCell = 0;  // 1 for a geometry table, whose first column is left out
+  qsizetype lastCell = 0;   // of the first row
+  qsizetype lastRow = 0;
+};
 
-// The same for a geometry table: the first column of every row is left out.
-std::optional<QString> WriteGeometryTableRoutine(QStringView fileText,
-                                                 const TableRoutineNames& names);
+// The routine of a model table; nothing when the file text is shorter than three characters.
+std::optional<TableRoutine> PlanTableRoutine(QString fileText, TableRoutineNames names);
+// The same for a geometry table.
+std::optional<TableRoutine> PlanGeometryTableRoutine(QString fileText, TableRoutineNames names);
+
+// At least the length of the routine's text, so a caller can make room for it beforehand.
+qsizetype RoutineSizeBound(const TableRoutine& routine);
+
+// Appends the routine's text to Module. Cell texts go in unchanged, with no escaping.
+void WriteTableRoutine(const TableRoutine& routine, QString& module);
 
 }  // namespace trellis

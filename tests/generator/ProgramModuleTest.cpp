@@ -124,28 +124,11 @@ TEST_F(ProgramModuleTest, ModelAndGeometryTablesInOrderWithTheProjectSettings) {
                 "\tA_g01(0,0) = \"0\" : A_g01(1,0) = \"0\" : A_g01(2,0) = \"0\"\r\n"
                 "\tA_g01(0,1) = \"6\" : A_g01(1,1) = \"0\" : A_g01(2,1) = \"3,5\"\r\n"
                 "\t\r\n\tApi.SetArr \"g01\", A_g01\r\nEnd Sub\r\n"
-                "\r\n"
-                "Public Sub AddSettings()\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"AfterCalc\", \"1\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"All3D\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"CorectMkp\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"DesignLoad\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"FndNL\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"Gf\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"GNL\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"Iter\", \"20\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"IterMax\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"KC09\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"KC1\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"KCNorm\", \"\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"Mkp\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"MPL\", \"0,85\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"PhNL\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"PL\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"Prop\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"Psi\", \"0\"\r\n"
-                "\tSaveSetting \"Trellis\", \"Calc\", \"XYZ\", \"0\"\r\n"
-                "End Sub\r\n");
+                "\r\n" +
+                Text(test::kDefaultSettings)
+                    .replace("\"AfterCalc\", \"0\"", "\"AfterCalc\", \"1\"")
+                    .replace("\"Iter\", \"0\"", "\"Iter\", \"20\"")
+                    .replace("\"MPL\", \"0\"", "\"MPL\", \"0,85\""));
 }
 
 // The rows a routine keeps, for a table "T" with the column list "L".
@@ -157,25 +140,35 @@ QString Routine(const char* bounds, const char* rows) {
          "\t\r\n\tApi.SetArr \"d04\", A_d04\r\nEnd Sub\r\n";
 }
 
+// The routine text of a table "T" with the column list "L", checked against its size bound.
+std::optional<QString> RoutineOf(QStringView fileText) {
+  const auto routine = PlanTableRoutine(
+      fileText.toString(), {QStringLiteral("d04"), QStringLiteral("T"), QStringLiteral("L")});
+  if (!routine) return std::nullopt;
+  QString text;
+  WriteTableRoutine(*routine, text);
+  EXPECT_LE(text.size(), RoutineSizeBound(*routine));
+  return text;
+}
+
 TEST(TableRoutine, RowsAsTheFileHoldsThem) {
-  const TableRoutineNames names{QStringLiteral("d04"), QStringLiteral("T"), QStringLiteral("L")};
   for (const char* tooShort : {"", "1", "\r\n"}) {
-    EXPECT_FALSE(WriteTableRoutine(Text(tooShort), names));
+    EXPECT_FALSE(RoutineOf(Text(tooShort)));
   }
-  EXPECT_EQ(WriteTableRoutine(u"x\r\n", names), Routine("0,0", "\tA_d04(0,0) = \"x\"\r\n"));
+  EXPECT_EQ(RoutineOf(u"x\r\n"), Routine("0,0", "\tA_d04(0,0) = \"x\"\r\n"));
   // Two closing CR LF leave an empty last row: counted in the bounds, written only when the
   // first row has a single cell.
-  EXPECT_EQ(WriteTableRoutine(u"a\tb\r\nc\td\r\n\r\n", names),
+  EXPECT_EQ(RoutineOf(u"a\tb\r\nc\td\r\n\r\n"),
             Routine("1,2",
                     "\tA_d04(0,0) = \"a\" : A_d04(1,0) = \"b\"\r\n"
                     "\tA_d04(0,1) = \"c\" : A_d04(1,1) = \"d\"\r\n"));
   // An empty first row splits into no cell at all, as in VB, so no row has an item.
-  EXPECT_EQ(WriteTableRoutine(u"\r\nab\r\n", names), Routine("-1,1", "\t\r\n\t\r\n"));
-  EXPECT_EQ(WriteTableRoutine(u"7\r\n\r\n", names),
+  EXPECT_EQ(RoutineOf(u"\r\nab\r\n"), Routine("-1,1", "\t\r\n\t\r\n"));
+  EXPECT_EQ(RoutineOf(u"7\r\n\r\n"),
             Routine("0,1", "\tA_d04(0,0) = \"7\"\r\n\tA_d04(0,1) = \"\"\r\n"));
   // A row shorter (in characters) than the last cell index is left out without renumbering;
   // missing cells of a kept row are empty.
-  EXPECT_EQ(WriteTableRoutine(u"1\t2\t3\r\na\r\nb\tc", names),
+  EXPECT_EQ(RoutineOf(u"1\t2\t3\r\na\r\nb\tc"),
             Routine("2,2",
                     "\tA_d04(0,0) = \"1\" : A_d04(1,0) = \"2\" : A_d04(2,0) = \"3\"\r\n"
                     "\tA_d04(0,2) = \"b\" : A_d04(1,2) = \"c\" : A_d04(2,2) = \"\"\r\n"));
