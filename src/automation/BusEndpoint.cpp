@@ -185,12 +185,12 @@ QVariant BusEndpoint::CallInvoke(const QString& owner, const QString& path, cons
 
 bool BusEndpoint::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
   if (message.interface() != LateBoundInterface()) return false;
-  // The target stays alive for the whole call, even if a nested call drops it meanwhile.
   connection.send(Answer(message));
   return true;
 }
 
 QDBusMessage BusEndpoint::Answer(const QDBusMessage& call) {
+  // Held for the whole call: a nested call may drop the object from wherever else it lives.
   const DispatchRef target = exports_.Find(call.path());
   if (!target) {
     return call.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.UnknownObject"),

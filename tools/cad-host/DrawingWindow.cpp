@@ -30,6 +30,9 @@ DrawingWindow::DrawingWindow() {
   dark.setColor(QPalette::Window, QColor(33, 40, 48));
   setPalette(dark);
   setAutoFillBackground(true);
+  redraw_.setSingleShot(true);
+  redraw_.setInterval(50);
+  connect(&redraw_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 void DrawingWindow::Attach(std::shared_ptr<HostApplication> application) {
@@ -38,7 +41,7 @@ void DrawingWindow::Attach(std::shared_ptr<HostApplication> application) {
 }
 
 void DrawingWindow::DrawingChanged() {
-  update();
+  redraw_.start();
 }
 
 void DrawingWindow::WindowStateChanged() {

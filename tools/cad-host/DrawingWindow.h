@@ -2,6 +2,7 @@
 
 #include "cad-host/HostServices.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -31,6 +32,9 @@ class DrawingWindow : public QWidget, public HostView {
 
  private:
   std::weak_ptr<HostApplication> application_;
+  // A client may change the drawing ten thousand times in a row: redraw once it pauses, since
+  // a redraw costs as much as the drawing is large.
+  QTimer redraw_;
 };
 
 }  // namespace trellis::cadhost

@@ -4,6 +4,8 @@
 #include "cad-host/HostDocument.h"
 #include "cad-host/HostLayers.h"
 
+#include <QSet>
+
 namespace trellis::cadhost {
 
 HostEntity::HostEntity(std::weak_ptr<HostDocument> document, QString handle, QString layer)
@@ -119,6 +121,19 @@ Point3 ToPoint(const QVariant& value, const QString& member) {
                           QStringLiteral("a point has 3 coordinates, got %1").arg(list.size()));
   }
   return {ToNumber(list[0], member), ToNumber(list[1], member), ToNumber(list[2], member)};
+}
+
+void AppendMissing(std::vector<std::shared_ptr<HostEntity>>& list,
+                   const std::vector<std::shared_ptr<HostEntity>>& entities) {
+  QSet<const HostEntity*> present;
+  present.reserve(qsizetype(list.size() + entities.size()));
+  for (const auto& entity : list) present.insert(entity.get());
+  for (const auto& entity : entities) {
+    if (!present.contains(entity.get())) {
+      present.insert(entity.get());
+      list.push_back(entity);
+    }
+  }
 }
 
 std::vector<std::shared_ptr<HostEntity>> ToEntities(const QVariant& value, const QString& member) {

@@ -79,6 +79,9 @@ class HostPoint : public TableDispatch<HostPoint, HostEntity> {
 
 // Coordinates as the hosts exchange them: an array of three numbers.
 QVariant PointValue(const Point3& point);
+// Appends the entities List does not hold yet, in order.
+void AppendMissing(std::vector<std::shared_ptr<HostEntity>>& list,
+                   const std::vector<std::shared_ptr<HostEntity>>& entities);
 // The entities of an array argument; each must be a live object of the drawing.
 std::vector<std::shared_ptr<HostEntity>> ToEntities(const QVariant& value, const QString& member);
 Point3 ToPoint(const QVariant& value, const QString& member);

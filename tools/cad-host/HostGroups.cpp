@@ -17,9 +17,7 @@ void HostGroup::EnsureUsable(const QString& member) const {
 }
 
 void HostGroup::Append(const EntityList& entities) {
-  for (const auto& entity : entities) {
-    if (std::find(items_.begin(), items_.end(), entity) == items_.end()) items_.push_back(entity);
-  }
+  AppendMissing(items_, entities);
   LockDocument(document_, QStringLiteral("AppendItems"))->Changed();
 }
 

@@ -9,6 +9,8 @@
 #include "cad-host/HostModelSpace.h"
 #include "cad-host/ItemLookup.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace trellis::cadhost {
@@ -25,20 +27,21 @@ bool OnVisibleLayer(const HostDocument& document, const HostEntity& entity) {
 EntityList WithTheirGroups(HostDocument& document, const EntityList& picked) {
   const qint64 pickStyle = document.Variables().Get(QStringLiteral("PICKSTYLE")).toLongLong();
   if ((pickStyle & 1) == 0) return picked;
-  EntityList all;
-  const auto add = [&all](const std::shared_ptr<HostEntity>& entity) {
-    if (std::find(all.begin(), all.end(), entity) == all.end()) all.push_back(entity);
-  };
-  for (const auto& entity : picked) {
-    add(entity);
-    for (const auto& group : document.Groups().All()) {
-      if (!group->selectable) continue;
-      const EntityList& items = group->Items();
-      if (std::find(items.begin(), items.end(), entity) == items.end()) continue;
-      for (const auto& member : items) {
-        if (OnVisibleLayer(document, *member)) add(member);
-      }
+  QSet<const HostEntity*> wasPicked;
+  for (const auto& entity : picked) wasPicked.insert(entity.get());
+  EntityList all = picked;
+  for (const auto& group : document.Groups().All()) {
+    if (!group->selectable) continue;
+    const EntityList& items = group->Items();
+    const bool touched = std::any_of(items.begin(), items.end(), [&](const auto& item) {
+      return wasPicked.contains(item.get());
+    });
+    if (!touched) continue;
+    EntityList visible;
+    for (const auto& member : items) {
+      if (OnVisibleLayer(document, *member)) visible.push_back(member);
     }
+    AppendMissing(all, visible);
   }
   return all;
 }
@@ -53,9 +56,7 @@ void HostSelectionSet::EnsureUsable(const QString& member) const {
 }
 
 void HostSelectionSet::Add(const EntityList& entities) {
-  for (const auto& entity : entities) {
-    if (std::find(items_.begin(), items_.end(), entity) == items_.end()) items_.push_back(entity);
-  }
+  AppendMissing(items_, entities);
 }
 
 void HostSelectionSet::Remove(const HostEntity* entity) {
