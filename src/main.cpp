@@ -2,15 +2,25 @@
 #include "app/SettingsStore.h"
 #include "app/WorkingFolders.h"
 #include "generator/ProgramExport.h"
+#include "project/ArchiveCommandLine.h"
 #include "ui/ProgramEntry.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
+
+bool HasOption(int argc, char* argv[], const char* option) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], option) == 0) return true;
+  }
+  return false;
+}
 
 // trellis --export-vb PROJECT.d01: the program project of a saved project, without a window
 // (and without needing a display).
@@ -25,15 +35,33 @@ int ExportFromCommandLine(int argc, char* argv[]) {
                                        settings, trellis::WorkingFolders::DefaultSystemDrive(), errors);
 }
 
+// trellis --archive PROJECT.d01 ARCHIVE.zip: the archive of a project's folder, without a window.
+int ArchiveFromCommandLine(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QTextStream errors(stderr);
+  return *trellis::RunArchiveCommandLine(app.arguments(), errors);
+}
+
+// The first argument that is no option names a project to open (a file manager passes it so).
+trellis::ProgramOptions WindowOptions(const QStringList& args) {
+  trellis::ProgramOptions options;
+  options.exitWhenShown = args.contains(QStringLiteral("--exit-after-start"));
+  for (const QString& arg : args.mid(1)) {
+    if (!arg.startsWith(QLatin1String("--"))) {
+      options.projectToOpen = QDir::toNativeSeparators(QFileInfo(arg).absoluteFilePath());
+      break;
+    }
+  }
+  return options;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--export-vb") == 0) return ExportFromCommandLine(argc, argv);
-  }
+  if (HasOption(argc, argv, "--export-vb")) return ExportFromCommandLine(argc, argv);
+  if (HasOption(argc, argv, "--archive")) return ArchiveFromCommandLine(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(trellis::ProgramTitle());
   QApplication::setApplicationVersion(QStringLiteral(TRELLIS_VERSION));
-  // --exit-after-start: start, show the window and end (for start-up time measurements).
-  return trellis::RunProgram(app, app.arguments().contains(QStringLiteral("--exit-after-start")));
+  return trellis::RunProgram(app, WindowOptions(app.arguments()));
 }

@@ -4,8 +4,8 @@
 
 namespace trellis {
 
-// The open project: its .d01 path, its title (shown in the caption, empty for the start-up
-// project), the base name of its working files, the folder last chosen in a file dialog, and
+// The open project: its .d01 path (empty until it is saved), its title (shown in the caption;
+// empty after the new command), the base name of its working files, the folder last chosen in a file dialog, and
 // the flags the commands keep (unsaved changes; no command run to its end since start-up).
 struct ProjectState {
   QString projectPath;

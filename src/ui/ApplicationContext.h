@@ -23,6 +23,8 @@ class WindowTableHooks : public TableHooks {
   std::function<void()> focusGrid;
   // The CAD link, when the program has one (tests run without a host).
   std::function<bool(bool)> connectCad;
+  // The busy state of long file work disables the whole main window.
+  std::function<void(bool)> setMainWindowEnabled;
 
   bool ConnectCad(bool silent) override { return connectCad ? connectCad(silent) : true; }
   void ShowTableHelp(const QString& tableKey) override {

@@ -78,31 +78,28 @@ void CommandDispatch::MenuClick(int position, int item) {
     if (menu.key == QLatin1String("arh")) app_.seams->ArchiveProject();
     if (menu.key == QLatin1String("vb")) app_.seams->ExportProgram();
   } else if (button.key == QLatin1String("open")) {
-    app_.seams->OpenRecent(menu.text);
-    app_.seams->ResetResults();
-    app_.seams->ReapplyLayerButtons(false);
+    OpenRecent(menu.text);
   }
+}
+
+void CommandDispatch::OpenRecent(const QString& path) {
+  app_.seams->OpenRecent(path);
+  app_.seams->ResetResults();
+  app_.seams->ReapplyLayerButtons(false);
 }
 
 bool CommandDispatch::RunCommand(const QString& key, bool pressed) {
   ProgramSeams& seams = *app_.seams;
   TableContext ctx = app_.Tables();
   bool ranToEnd = true;
+  // The project commands reset the results of a new or opened project themselves and mark
+  // a save that reached the project folder.
   if (key == QLatin1String("new")) {
     ranToEnd = seams.NewProject();
-    if (ranToEnd) {
-      seams.ResetResults();
-      seams.ReapplyLayerButtons(false);
-    }
   } else if (key == QLatin1String("open")) {
     ranToEnd = seams.OpenProject();
-    if (ranToEnd) {
-      seams.ResetResults();
-      seams.ReapplyLayerButtons(false);
-    }
   } else if (key == QLatin1String("save")) {
     ranToEnd = seams.SaveProject();
-    if (ranToEnd) app_.project.projectSaved = true;
   } else if (key == QLatin1String("add")) {
     if (!IsTableReadOnly(ctx)) AddRow(ctx);
   } else if (key == QLatin1String("del")) {

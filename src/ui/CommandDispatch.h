@@ -25,6 +25,9 @@ class CommandDispatch {
   void ButtonClick(int position);
   // Toolbar1_ButtonMenuClick: item (from 1) of the drop-down menu of the button at Position.
   void MenuClick(int position, int item);
+  // An entry of the open button's menu (or a project named on the command line): opened
+  // without the unsaved-changes prompt, then the results and layer buttons reset.
+  void OpenRecent(const QString& path);
   // The command of Key; Pressed is the button's state (used by Show). False when it ended
   // early.
   bool RunCommand(const QString& key, bool pressed);

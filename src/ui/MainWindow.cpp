@@ -75,6 +75,7 @@ MainWindow::MainWindow(ApplicationContext& app, QWidget* parent) : QWidget(paren
 MainWindow::~MainWindow() {
   app_.hooks.showTableHelp = nullptr;
   app_.hooks.focusGrid = nullptr;
+  app_.hooks.setMainWindowEnabled = nullptr;
 }
 
 int MainWindow::Px(int twips) const { return TwipsToPixels(twips, logicalDpiX()); }
@@ -171,6 +172,7 @@ void MainWindow::CreateControls() {
 
   app_.hooks.showTableHelp = [this](const QString& key) { ShowTableHelp(key); };
   app_.hooks.focusGrid = [this] { FocusGrid(); };
+  app_.hooks.setMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
 }
 
 void MainWindow::ConnectControls() {
@@ -294,6 +296,10 @@ void MainWindow::Load() {
     app_.prompter.Ask(Message{QStringLiteral("Ошибка загрузки ") + QString::fromLocal8Bit(error.what()),
                               ProgramTitle(), MessageButtons::Ok, MessageIcon::None});
   }
+}
+
+void MainWindow::OpenRecentProject(const QString& path) {
+  dispatch_->OpenRecent(path);
 }
 
 void MainWindow::FillRecentProjects() {

@@ -38,6 +38,8 @@ class MainWindow : public QWidget {
   // The window's load: settings, toolbars, catalogue, first table, panes, recent projects.
   // A failure shows "Ошибка загрузки " and its description and ends the load there.
   void Load();
+  // Opens a project as an entry of the recent-projects menu does.
+  void OpenRecentProject(const QString& path);
 
   void FormResize();
   void SetIm32();

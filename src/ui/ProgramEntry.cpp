@@ -20,7 +20,7 @@
 
 namespace trellis {
 
-int RunProgram(QApplication& app, bool exitWhenShown) {
+int RunProgram(QApplication& app, const ProgramOptions& options) {
   QtPrompter prompter;
   ApplicationContext context(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                              SettingsStore::DefaultFolder(), WorkingFolders::DefaultSystemDrive(),
@@ -58,7 +58,8 @@ int RunProgram(QApplication& app, bool exitWhenShown) {
   window.show();
   Pause(0.1f);
   splash.reset();
-  if (exitWhenShown) {
+  if (!options.projectToOpen.isEmpty()) window.OpenRecentProject(options.projectToOpen);
+  if (options.exitWhenShown) {
     context.hooks.connectCad = nullptr;
     context.folders.RemoveDxfFolder();
     context.folders.RemoveWorkingFolder();

@@ -1,12 +1,74 @@
 #include "ui/ProgramServices.h"
 
+#include "app/AppIdentity.h"
+#include "app/RunTimeError.h"
 #include "generator/ProgramProjectWriter.h"
+#include "project/ProjectArchive.h"
+#include "project/ProjectCommands.h"
+#include "project/ProjectFileSet.h"
+#include "project/ProjectOperations.h"
 #include "ui/ApplicationContext.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
 namespace trellis {
+
+ProjectContext ProgramServices::Project() {
+  return ProjectContext{app_.Tables(), app_.settings, app_.prompter, *this, dialog_};
+}
+
+void ProgramServices::CopyTemplates() {
+  // The window's load: no project yet, so the copies are named by their extension only. A
+  // failing copy ends the load with its message.
+  trellis::CopyTemplates(app_.installationFolder, QStringLiteral("tr"),
+                         app_.folders.GetWorkingFolder(), app_.project.projectBaseName);
+}
+
+void ProgramServices::CreateStartupProject() {
+  ProjectContext ctx = Project();
+  try {
+    trellis::CreateStartupProject(ctx);
+  } catch (const RunTimeError& error) {
+    app_.prompter.Ask(Message{error.Description(), ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
+  }
+}
+
+void ProgramServices::AskSaveChanges(bool& cancel) {
+  ProjectContext ctx = Project();
+  trellis::AskSaveChanges(ctx, cancel);
+}
+
+bool ProgramServices::NewProject() {
+  ProjectContext ctx = Project();
+  return RunNewCommand(ctx);
+}
+
+bool ProgramServices::OpenProject() {
+  ProjectContext ctx = Project();
+  return RunOpenCommand(ctx);
+}
+
+bool ProgramServices::SaveProject() {
+  ProjectContext ctx = Project();
+  return RunSaveCommand(ctx);
+}
+
+void ProgramServices::SaveAs() {
+  ProjectContext ctx = Project();
+  trellis::SaveAs(ctx);
+}
+
+void ProgramServices::ArchiveProject() {
+  ProjectContext ctx = Project();
+  trellis::ArchiveProject(ctx);
+}
+
+void ProgramServices::OpenRecent(const QString& path) {
+  ProjectContext ctx = Project();
+  OpenRecentProject(ctx, path);
+}
 
 void ProgramServices::ExportProgram() {
   ProgramProjectWriter writer(app_.installationFolder, app_.folders.GetFamilyFolder(), app_.ini,
@@ -14,6 +76,21 @@ void ProgramServices::ExportProgram() {
   writer.SaveAsVB2(app_.project.projectPath, [](const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   });
+}
+
+void ProgramServices::BeginBusy() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  if (app_.hooks.setMainWindowEnabled) app_.hooks.setMainWindowEnabled(false);
+}
+
+void ProgramServices::EndBusy() {
+  if (app_.hooks.setMainWindowEnabled) app_.hooks.setMainWindowEnabled(true);
+  QApplication::restoreOverrideCursor();
+}
+
+void ProgramServices::ResetAfterProjectChange() {
+  ResetResults();
+  ReapplyLayerButtons(false);
 }
 
 }  // namespace trellis

@@ -1,0 +1,152 @@
+#include "project/ProjectOperations.h"
+
+#include "app/AppIdentity.h"
+#include "app/FilePaths.h"
+#include "app/SettingsStore.h"
+#include "app/WorkingFolders.h"
+#include "project/CalcSettingsFile.h"
+#include "project/ProjectContext.h"
+#include "project/ProjectFileSet.h"
+#include "project/ProjectHooks.h"
+#include "project/RecentProjects.h"
+#include "tables/CatalogueLoading.h"
+#include "tables/GridFilling.h"
+#include "tables/ProjectState.h"
+#include "tables/TableHooks.h"
+#include "tables/TableOpening.h"
+#include "tables/WindowModel.h"
+
+namespace trellis {
+namespace {
+
+const QString kStartupTitle = QStringLiteral("Новый проект");
+
+QString PathIn(const QString& folder, const QString& name) {
+  return folder + kPathSeparator + name;
+}
+
+QString CurrentTableFile(ProjectContext& ctx) {
+  return TableFileName(ctx.tables, ctx.tables.tables.currentTableKey);
+}
+
+// An empty working folder with the template files of the given folders.
+QString FreshWorkingFolder(ProjectContext& ctx, std::initializer_list<const char*> templates) {
+  WorkingFolders& folders = ctx.tables.folders;
+  folders.RemoveWorkingFolder();
+  const QString working = folders.GetWorkingFolder();
+  for (const char* which : templates) {
+    CopyTemplates(ctx.tables.installationFolder, QLatin1String(which), working,
+                  ctx.tables.project.projectBaseName);
+  }
+  return working;
+}
+
+void RememberProjectFolder(ProjectContext& ctx, const QString& path) {
+  ctx.tables.project.lastProjectFolder = ParentFolder(path);
+  ctx.settings.SaveSetting(ProgramTitle(), u"main", u"Path", ctx.tables.project.lastProjectFolder);
+}
+
+}  // namespace
+
+void TakeChosenName(ProjectContext& ctx, const QString& chosenPath) {
+  ProjectState& project = ctx.tables.project;
+  ctx.tables.hooks.ProcessEvents();
+  const QString fileTitle = chosenPath.mid(chosenPath.lastIndexOf(kPathSeparator) + 1);
+  project.projectTitle = fileTitle.size() < 4 ? fileTitle : fileTitle.chopped(4);
+  UpdateCaption(ctx.tables.window, project);
+  RememberProjectFolder(ctx, chosenPath);
+  if (project.projectBaseName != project.projectTitle) {
+    RenameWorkingFiles(ctx.tables.folders.GetWorkingFolder(), project.projectBaseName,
+                       project.projectTitle, ctx.tables.window.Report1);
+    project.projectBaseName = project.projectTitle;
+  }
+}
+
+void CreateStartupProject(ProjectContext& ctx) {
+  ProjectState& project = ctx.tables.project;
+  project.projectPath.clear();
+  project.projectTitle = kStartupTitle;
+  project.projectBaseName = project.projectTitle;
+  FreshWorkingFolder(ctx, {"tr", "tr2"});
+  // The window's load showed the table before the project's files existed; showing it again
+  // from the new working file keeps the first tab switch from writing that empty table over
+  // the initial file. Opening the table runs its MacrosStart hook.
+  OpenCurrentTable(ctx.tables);
+  UpdateCaption(ctx.tables.window, project);
+  ctx.tables.tables.loadedTableFile = CurrentTableFile(ctx);
+}
+
+void InitNewProject(ProjectContext& ctx) {
+  ProjectState& project = ctx.tables.project;
+  project.projectPath.clear();
+  project.projectTitle.clear();
+  ctx.tables.window.Report1.Clear();
+  FreshWorkingFolder(ctx, {"tr", "tr2"});
+  TabStrip& tabs = ctx.tables.window.Tabs1;
+  if (tabs.Count() > 0) {
+    tabs.Select(1);
+    // A forced reload: the tab's table comes from the new working file even when it was shown.
+    ctx.tables.tables.lastOpenedTableKey.clear();
+    OnTabClick(ctx.tables);
+  }
+  ctx.tables.hooks.RunTableHook(QStringLiteral("MacrosStart"));
+  project.projectTitle.clear();
+  UpdateCaption(ctx.tables.window, project);
+  ctx.tables.tables.loadedTableFile = CurrentTableFile(ctx);
+}
+
+bool OpenProjectFile(ProjectContext& ctx, const QString& path) {
+  if (!FileExists(path)) return false;
+  const QString projectFolder = ParentFolder(path);
+  if (projectFolder == ctx.tables.folders.GetWorkingFolder()) return false;
+  const QString base = ctx.tables.project.projectBaseName;
+
+  ctx.tables.folders.RemoveWorkingFolder();
+  const QString working = ctx.tables.folders.GetWorkingFolder();
+  CopyProjectFiles(projectFolder, working, base, Durability::Scratch, ctx.tables.window.Report1);
+  CopyTemplates(ctx.tables.installationFolder, QStringLiteral("tr"), working, base);
+  const QString settingsFile = PathIn(working, base + QStringLiteral(".ini"));
+  if (FileExists(settingsFile)) ReadCalcSettings(ctx.tables.ini, ctx.settings, settingsFile);
+
+  // The table shown until now is written back only when it is named after this project, so
+  // the previous project's table never lands among these files.
+  OpenCurrentTable(ctx.tables);
+  ctx.tables.hooks.RunTableHook(QStringLiteral("MacrosStart"));
+  ctx.tables.tables.loadedTableFile = CurrentTableFile(ctx);
+  return true;
+}
+
+bool SaveProjectFile(ProjectContext& ctx, const QString& path) {
+  const QString projectFolder = ParentFolder(path);
+  if (path.isEmpty() || !FolderExists(projectFolder)) {
+    ctx.tables.window.Report1.Append(
+        QStringLiteral("Проект не сохранен: папки \"%1\" нет").arg(projectFolder));
+    return false;
+  }
+  BusyScope busy(ctx.hooks);
+  AddRecentProject(ctx.settings, path);
+  const QString base = ctx.tables.project.projectBaseName;
+  const QString working = ctx.tables.folders.GetWorkingFolder();
+  const QString tableFile = CurrentTableFile(ctx);
+  if (!ctx.tables.tables.currentTableKey.isEmpty())
+    SaveTable(ctx.tables, PathIn(working, tableFile));
+  WriteCalcSettings(ctx.tables.ini, ctx.settings, PathIn(working, base + QStringLiteral(".ini")));
+  const bool copied = CopyProjectFiles(working, projectFolder, base, Durability::Durable,
+                                       ctx.tables.window.Report1);
+  ctx.tables.tables.loadedTableFile = tableFile;
+  return copied;
+}
+
+void OpenRecent(ProjectContext& ctx, const QString& path) {
+  ProjectState& project = ctx.tables.project;
+  ctx.tables.window.Report1.Clear();
+  project.projectPath = path;
+  ctx.tables.hooks.ProcessEvents();
+  project.projectTitle = BaseNameOf(path);
+  UpdateCaption(ctx.tables.window, project);
+  RememberProjectFolder(ctx, path);
+  project.projectBaseName = project.projectTitle;
+  OpenProjectFile(ctx, project.projectPath);
+}
+
+}  // namespace trellis

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace trellis {
+
+struct ProjectContext;
+
+// The project operations behind the project commands. While a project is open its files live
+// in the working folder as <ProjectBaseName>.*; the project folder holds the last save. The
+// operations throw RunTimeError when the working folder or a template copy cannot be made;
+// the commands catch it.
+
+// Records a path just chosen in the project dialog: the title is the file name without its
+// last four characters (".d01"), the folder becomes setting main/Path, and the working files
+// take the new base name. The caller then sets ProjectPath.
+void TakeChosenName(ProjectContext& ctx, const QString& chosenPath);
+
+// The start-up project "Новый проект": fresh working files from both template folders, shown
+// in the grid.
+void CreateStartupProject(ProjectContext& ctx);
+
+// Empties the working folder for a new project under the base name already taken, lays both
+// template folders into it and shows the first table. The title stays empty.
+void InitNewProject(ProjectContext& ctx);
+
+// Replaces the working files by the set of the project at Path and its tr templates, takes the
+// calculation options from its <base>.ini and shows the current table again. Does nothing
+// (false) when Path is no file or lies in the working folder itself.
+bool OpenProjectFile(ProjectContext& ctx, const QString& path);
+
+// Writes the shown table and the calculation options into the working files and copies the
+// set to the folder of Path. False, with a line in the report pane, when the folder is
+// missing or a copy stopped; the files already in that folder are then each whole, old or new.
+bool SaveProjectFile(ProjectContext& ctx, const QString& path);
+
+// A recent-list entry: takes its name as title and base name and opens it. A missing file
+// leaves the working files as they are.
+void OpenRecent(ProjectContext& ctx, const QString& path);
+
+}  // namespace trellis
