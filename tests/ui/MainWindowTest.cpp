@@ -4,6 +4,7 @@
 #include "ui/ApplicationContext.h"
 #include "ui/GridTableModel.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramServices.h"
 #include "app/TextCodec.h"
 
 #include <QAbstractItemModelTester>
@@ -114,6 +115,35 @@ TEST_F(MainWindowTest, ClosingKeepsTheLowerPanesStateAndRemovesTheWorkingFolder)
   EXPECT_FALSE(next->window.Toolbar1.Button(14).pressed);
   EXPECT_TRUE(again.findChild<QTextBrowser*>(QStringLiteral("rtbHelp"))->source().isEmpty() ||
               again.findChild<QTextBrowser*>(QStringLiteral("rtbHelp"))->source().toString() == "about:blank");
+}
+
+// The toolbar's project commands and the close prompt reach the project operations.
+TEST_F(MainWindowTest, ProjectCommandsAndTheClosePromptAreWiredIn) {
+  Write(QStringLiteral("Template/tr2/Materials.d01"), "1\t30000\n");
+  auto app = NewContext();
+  app->seams = std::make_unique<ProgramServices>(*app);
+  MainWindow window(*app);
+  window.Load();
+  app->seams->CreateStartupProject();
+  EXPECT_EQ(window.windowTitle(), "Trellis - [Новый проект] - [Материалы]");
+
+  const QString x = root_.File(QStringLiteral("X"));
+  QDir().mkpath(x);
+  prompter_.QueueFile(x + "/M.d01");
+  QTest::mouseClick(ButtonOf(window, "save"), Qt::LeftButton);
+  EXPECT_TRUE(test::ReadBytes(x + "/M.d01").startsWith("1\t30000"));
+  EXPECT_EQ(window.windowTitle(), "Trellis - [M] - [Материалы]");
+  EXPECT_TRUE(app->project.projectSaved);
+
+  QTest::mouseClick(ButtonOf(window, "add"), Qt::LeftButton);
+  prompter_.QueueAnswer(MessageAnswer::Cancel);
+  EXPECT_FALSE(window.close());
+  EXPECT_EQ(prompter_.Messages().back().text, "Сохранить изменения в проект \"M\"?");
+
+  window.OpenRecentProject(root_.File(QStringLiteral("gone/Q.d01")));
+  EXPECT_EQ(window.windowTitle(), "Trellis - [Q] - [Материалы]");
+  prompter_.QueueAnswer(MessageAnswer::No);
+  EXPECT_TRUE(window.close());
 }
 
 TEST_F(MainWindowTest, AnErrorLineOpensItsTableAtTheCell) {
