@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "SilentPrompter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <signal.h>
@@ -31,11 +33,7 @@ namespace {
 
 const QString kProgId = QStringLiteral("AutoCAD.Application");
 
-class SilentPrompter : public Prompter {
- public:
-  MessageAnswer Ask(const Message&) override { return MessageAnswer::Ok; }
-  QString ChooseFile(const FileDialogRequest&) override { return QString(); }
-};
+using bench::SilentPrompter;
 
 // An installation whose Servers.ini starts the built trellis-cad, and the program's side.
 struct Bench {

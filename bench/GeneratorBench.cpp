@@ -92,10 +92,3 @@ BENCHMARK(BM_BuildProgramModule)
 
 }  // namespace
 }  // namespace trellis
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

@@ -22,16 +22,14 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "SilentPrompter.h"
+
 #include <benchmark/benchmark.h>
 
 namespace trellis {
 namespace {
 
-class SilentPrompter : public Prompter {
- public:
-  MessageAnswer Ask(const Message&) override { return MessageAnswer::Ok; }
-  QString ChooseFile(const FileDialogRequest&) override { return QString(); }
-};
+using bench::SilentPrompter;
 
 constexpr int kTables = 20;
 constexpr int kRowsPerTable = 10000;
@@ -137,11 +135,3 @@ BENCHMARK(BM_ArchiveProjectFolder)->Unit(benchmark::kMillisecond)->Iterations(3)
 
 }  // namespace
 }  // namespace trellis
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -18,16 +18,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "SilentPrompter.h"
+
 #include <benchmark/benchmark.h>
 
 namespace trellis {
 namespace {
 
-class SilentPrompter : public Prompter {
- public:
-  MessageAnswer Ask(const Message&) override { return MessageAnswer::Ok; }
-  QString ChooseFile(const FileDialogRequest&) override { return QString(); }
-};
+using bench::SilentPrompter;
 
 constexpr int kRows = 100000;
 constexpr int kColumns = 20;
@@ -143,11 +141,3 @@ BENCHMARK(BM_PandasReadCsv)->Unit(benchmark::kMillisecond)->UseManualTime()->Ite
 
 }  // namespace
 }  // namespace trellis
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -12,16 +12,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "SilentPrompter.h"
+
 #include <benchmark/benchmark.h>
 
 namespace trellis {
 namespace {
 
-class SilentPrompter : public Prompter {
- public:
-  MessageAnswer Ask(const Message&) override { return MessageAnswer::Ok; }
-  QString ChooseFile(const FileDialogRequest&) override { return QString(); }
-};
+using bench::SilentPrompter;
 
 // The whole program under the offscreen platform, with a fresh user, until its window is up.
 void BM_StartToWindowShown(benchmark::State& state) {
