@@ -288,6 +288,10 @@ void MainWindow::Load() {
     FillRecentProjects();
     FormResize();
     show();
+    // The window manager's frame is known only once the window is shown: placed again, the
+    // title bar lies on the screen, not above it.
+    QCoreApplication::processEvents();
+    PlaceWindow(big);
     ActivateMainWindow();
   } catch (const RunTimeError& error) {
     app_.prompter.Ask(Message{QStringLiteral("Ошибка загрузки ") + error.Description(), ProgramTitle(),

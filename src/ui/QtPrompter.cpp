@@ -43,12 +43,14 @@ MessageAnswer AnswerOf(int button) {
   }
 }
 
-// "Text|*.a;*.b|Other|*.c" becomes "Text (*.a *.b);;Other (*.c)".
+// "Text|*.a;*.b|Other (*.c)|*.c" becomes "Text (*.a *.b);;Other (*.c)": Qt takes the patterns
+// from the parentheses, which a description may already show.
 QString QtFilterOf(const QString& filter) {
   const QStringList parts = filter.split(u'|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') + u')';
+    const QString patterns = u'(' + QString(parts[i + 1]).replace(u';', u' ') + u')';
+    filters << (parts[i].endsWith(patterns) ? parts[i] : parts[i] + u' ' + patterns);
   }
   return filters.join(QStringLiteral(";;"));
 }
