@@ -50,6 +50,8 @@ SaveOutcome SaveBody(ProjectContext& ctx) {
     TakeChosenName(ctx, chosen);
     project.projectPath = chosen;
   }
+  // The save command runs to its end from here, also when the unsaved-changes prompt runs it.
+  project.freshStart = false;
   // A save that did not reach the project folder leaves the project unsaved, so that closing
   // still asks and the working files are not thrown away.
   if (!SaveProjectFile(ctx, project.projectPath)) return SaveOutcome::Failed;

@@ -16,6 +16,8 @@
 #include "tables/TableOpening.h"
 #include "tables/WindowModel.h"
 
+#include <exception>
+
 namespace trellis {
 namespace {
 
@@ -101,18 +103,31 @@ bool OpenProjectFile(ProjectContext& ctx, const QString& path) {
   if (projectFolder == ctx.tables.folders.GetWorkingFolder()) return false;
   const QString base = ctx.tables.project.projectBaseName;
 
-  ctx.tables.folders.RemoveWorkingFolder();
-  const QString working = ctx.tables.folders.GetWorkingFolder();
-  CopyProjectFiles(projectFolder, working, base, Durability::Scratch, ctx.tables.window.Report1);
-  CopyTemplates(ctx.tables.installationFolder, QStringLiteral("tr"), working, base);
-  const QString settingsFile = PathIn(working, base + QStringLiteral(".ini"));
-  if (FileExists(settingsFile)) ReadCalcSettings(ctx.tables.ini, ctx.settings, settingsFile);
+  bool complete = false;
+  std::exception_ptr failure;
+  try {
+    ctx.tables.folders.RemoveWorkingFolder();
+    const QString working = ctx.tables.folders.GetWorkingFolder();
+    complete = CopyProjectFiles(projectFolder, working, base, Durability::Scratch,
+                                ctx.tables.window.Report1);
+    CopyTemplates(ctx.tables.installationFolder, QStringLiteral("tr"), working, base);
+    const QString settingsFile = PathIn(working, base + QStringLiteral(".ini"));
+    if (FileExists(settingsFile)) ReadCalcSettings(ctx.tables.ini, ctx.settings, settingsFile);
+  } catch (...) {
+    failure = std::current_exception();
+    complete = false;
+  }
+  // Files that did not all arrive must never be saved back over the project's own without a
+  // question: the next save asks for a path.
+  if (!complete) ctx.tables.project.projectPath.clear();
 
-  // The table shown until now is written back only when it is named after this project, so
-  // the previous project's table never lands among these files.
+  // The grid shows the working files whatever arrived. The table shown until now is written
+  // back only when it is named after this project, so the previous project's table never
+  // lands among these files.
   OpenCurrentTable(ctx.tables);
   ctx.tables.hooks.RunTableHook(QStringLiteral("MacrosStart"));
   ctx.tables.tables.loadedTableFile = CurrentTableFile(ctx);
+  if (failure) std::rethrow_exception(failure);
   return true;
 }
 

@@ -26,7 +26,8 @@ void InitNewProject(ProjectContext& ctx);
 
 // Replaces the working files by the set of the project at Path and its tr templates, takes the
 // calculation options from its <base>.ini and shows the current table again. Does nothing
-// (false) when Path is no file or lies in the working folder itself.
+// (false) when Path is no file or lies in the working folder itself. When a file did not
+// arrive, ProjectPath is cleared so that no save writes the incomplete set over the project.
 bool OpenProjectFile(ProjectContext& ctx, const QString& path);
 
 // Writes the shown table and the calculation options into the working files and copies the

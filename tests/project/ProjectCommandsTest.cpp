@@ -153,6 +153,15 @@ TEST_F(ProjectCommands, OpenRefusesAnotherProgramsFileAndKeepsOptionsWithoutIni)
   EXPECT_EQ(f_.t.ini.ReadIni(u"Calc", u"Iter", x + "/E.ini"), "50");
 }
 
+TEST_F(ProjectCommands, ASaveFromThePromptEndsTheFreshStart) {
+  f_.project.freshStart = true;
+  prompter_.QueueAnswer(MessageAnswer::Yes);  // save the start-up project
+  prompter_.QueueFile(f_.Folder("X") + "/M.d01");
+  prompter_.QueueAnswer(MessageAnswer::No);  // Создать новый проект?
+  EXPECT_FALSE(RunNewCommand(f_.ctx));
+  EXPECT_FALSE(f_.project.freshStart);  // so the next open asks before leaving M
+}
+
 TEST_F(ProjectCommands, RecentListKeepsSixteenAndIgnoresCaseDuplicates) {
   const QString x = f_.Folder("X");
   AddRecentProject(f_.t.settings, x + "/none.d01");  // no such file
@@ -187,6 +196,18 @@ TEST_F(ProjectCommands, ASaveThatCannotFinishIsReportedAndLeavesEachFileWhole) {
   EXPECT_TRUE(ReadBytes(x + "/N.d01").contains("B30"));  // copied before the disk filled
   EXPECT_EQ(ProjectFixture::FilesIn(x), SavedSet("N"));  // and no N.d02 at all
   EXPECT_TRUE(report_.Lines().back().contains("N.d02"));
+
+  // A project whose files did not all reach the working folder is never saved back unasked.
+  const QString y = f_.Folder("Y");
+  ProjectFixture::Write(y + "/E.d01", "1\tB20");
+  ProjectFixture::Write(y + "/E.d02", QByteArray(256 * 1024, 'e'));
+  {
+    test::FileSizeLimit limit(64 * 1024);
+    OpenRecentProject(f_.ctx, y + "/E.d01");
+  }
+  EXPECT_EQ(f_.project.projectPath, "");
+  EXPECT_FALSE(RunSaveCommand(f_.ctx));  // asks for a path, and the dialog is cancelled
+  EXPECT_EQ(ReadBytes(y + "/E.d02").size(), 256 * 1024);
 }
 
 }  // namespace
