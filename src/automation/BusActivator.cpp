@@ -35,9 +35,23 @@ DispatchRef BusActivator::GetObject(const QString& progId) {
 DispatchRef BusActivator::CreateObject(const QString& progId) {
   BusEndpoint& endpoint = RequireEndpoint(progId);
   if (!endpoint.OwnerOf(progId).isEmpty()) return endpoint.InstanceOf(progId);
+  // Keyed by bus name, which every spelling of the ProgID shares.
+  const QString busName = BusNameOf(progId);
+  if (const auto pending = starting_.constFind(busName); pending != starting_.cend()) {
+    const Starting starting = *pending;
+    AwaitServer(progId, starting.pid, starting.program);
+    return endpoint.InstanceOf(progId);
+  }
   const ServerCommand command = ServerCommandFor(installationFolder_, progId);
   const qint64 pid = launcher_.Start(progId, command.program, command.arguments);
-  AwaitServer(progId, pid, command.program);
+  starting_.insert(busName, Starting{pid, command.program});
+  try {
+    AwaitServer(progId, pid, command.program);
+  } catch (...) {
+    starting_.remove(busName);
+    throw;
+  }
+  starting_.remove(busName);
   return endpoint.InstanceOf(progId);
 }
 

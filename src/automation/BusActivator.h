@@ -4,6 +4,7 @@
 #include "automation/ServerLauncher.h"
 
 #include <QDBusConnection>
+#include <QHash>
 #include <QString>
 
 #include <chrono>
@@ -41,6 +42,13 @@ class BusActivator : public Activator {
   std::shared_ptr<BusEndpoint> endpoint_;
   ServerLauncher launcher_;
   std::chrono::milliseconds startLimit_;
+  // Servers being started, by bus name: a call made while one is awaited (window events flow
+  // meanwhile) waits for the same process instead of starting a second one.
+  struct Starting {
+    qint64 pid = 0;
+    QString program;
+  };
+  QHash<QString, Starting> starting_;
 };
 
 }  // namespace trellis

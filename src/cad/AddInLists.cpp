@@ -4,6 +4,7 @@
 #include "app/TextCodec.h"
 #include "app/TextFiles.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -52,6 +53,8 @@ QString ReadLinesExcept(const QString& path, const QString& text) {
 
 bool AddModuleToList(const QString& listPath, const QString& moduleFile, const QString& modulePath,
                      const QString& separator) {
+  // Rewriting a list that cannot be read would drop the other programs' entries.
+  if (FileExists(listPath) && !QFile(listPath).open(QIODevice::ReadOnly)) return true;
   QString content = ReadAllLines(listPath);
   if (content.isEmpty()) {
     WriteList(listPath, modulePath);

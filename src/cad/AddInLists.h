@@ -15,7 +15,8 @@ QString ReadLinesExcept(const QString& path, const QString& text);
 // Puts ModulePath into the list file at ListPath: the whole file when it is empty; nothing when
 // it already names ModulePath; else after dropping the lines naming the module (ModuleFile)
 // under another path, appended after Separator. The file is replaced and ends with CR LF.
-// True when the list already named ModulePath. A file that cannot be written is left alone.
+// True when the list already named ModulePath. A file that cannot be read or written is left
+// alone (a file that cannot be read counts as naming it, so nobody is asked to restart).
 bool AddModuleToList(const QString& listPath, const QString& moduleFile, const QString& modulePath,
                      const QString& separator);
 

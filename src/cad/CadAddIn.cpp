@@ -79,7 +79,7 @@ void RegisterModuleInList(const CadApplication& application, const AddInContext&
   try {
     hostPath = application.Path();
   } catch (const AutomationError&) {
-    return;
+    // A host that cannot tell its folder is reported below as a folder not found.
   }
   if (!FolderExists(hostPath)) {
     context.prompter.Ask(Message{

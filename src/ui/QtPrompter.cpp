@@ -58,8 +58,9 @@ QString QtFilterOf(const QString& filter) {
 }  // namespace
 
 MessageAnswer QtPrompter::Ask(const Message& message) {
-  QMessageBox box(IconOf(message.icon), message.caption, message.text, ButtonsOf(message.buttons),
-                  parent_);
+  // An empty caption would show the application's name instead: a blank keeps it empty.
+  const QString caption = message.caption.isEmpty() ? QStringLiteral(" ") : message.caption;
+  QMessageBox box(IconOf(message.icon), caption, message.text, ButtonsOf(message.buttons), parent_);
   return AnswerOf(box.exec());
 }
 
