@@ -85,4 +85,12 @@ std::optional<int> ParseLocaleWholeNumber(QStringView text) {
   return int(rounded);
 }
 
+QString FormatWithZeros(QStringView text, int digits) {
+  const std::optional<double> number = ParseLocaleNumber(text);
+  if (!number) return text.toString();
+  const double rounded = std::floor(std::abs(*number) + 0.5);
+  const QString magnitude = QString::number(rounded, 'f', 0).rightJustified(digits, u'0');
+  return std::signbit(*number) && *number != 0.0 ? u'-' + magnitude : magnitude;
+}
+
 }  // namespace trellis

@@ -16,4 +16,9 @@ std::optional<double> ParseLocaleNumber(QStringView text);
 // text is not a number or the result does not fit in 32 bits.
 std::optional<int> ParseLocaleWholeNumber(QStringView text);
 
+// Text formatted with a pattern of Digits zeros ("000"): a number is rounded half away from zero
+// and padded with leading zeros, its sign kept even when it rounds to zero; longer numbers are
+// never cut; a text that is no number comes back unchanged.
+QString FormatWithZeros(QStringView text, int digits);
+
 }  // namespace trellis

@@ -1,10 +1,25 @@
 #include "ui/ApplicationContext.h"
 
 #include "app/Pause.h"
+#include "ui/CadTableLink.h"
 
 #include <QCoreApplication>
 
 namespace trellis {
+
+bool WindowTableHooks::ConnectCad(bool silent) { return cad ? cad->ConnectCad(silent) : true; }
+
+void WindowTableHooks::ApplyTableSetvar() {
+  if (cad) cad->ApplyTableSetvar();
+}
+
+void WindowTableHooks::RefreshShowSelect() {
+  if (cad) cad->RefreshShowSelect();
+}
+
+void WindowTableHooks::UpdateGroupButtons() {
+  if (cad) cad->UpdateGroupButtons();
+}
 
 void WindowTableHooks::ProcessEvents() { QCoreApplication::processEvents(); }
 

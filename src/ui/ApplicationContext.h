@@ -16,17 +16,22 @@
 
 namespace trellis {
 
+class CadTableLink;
+
 // The table procedures' calls out, answered by the main window once it exists.
 class WindowTableHooks : public TableHooks {
  public:
   std::function<void(const QString&)> showTableHelp;
   std::function<void()> focusGrid;
   // The CAD link, when the program has one (tests run without a host).
-  std::function<bool(bool)> connectCad;
+  CadTableLink* cad = nullptr;
   // The busy state of long file work disables the whole main window.
   std::function<void(bool)> setMainWindowEnabled;
 
-  bool ConnectCad(bool silent) override { return connectCad ? connectCad(silent) : true; }
+  bool ConnectCad(bool silent) override;
+  void ApplyTableSetvar() override;
+  void RefreshShowSelect() override;
+  void UpdateGroupButtons() override;
   void ShowTableHelp(const QString& tableKey) override {
     if (showTableHelp) showTableHelp(tableKey);
   }

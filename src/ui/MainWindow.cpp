@@ -486,6 +486,10 @@ void MainWindow::FocusGrid() {
   fg1_->setFocus();
 }
 
+void MainWindow::SetStatusPanel(int panel, const QString& text) {
+  if (panel >= 1 && panel <= 4) panels_[panel - 1]->setText(text);
+}
+
 void MainWindow::ActivateMainWindow() {
   QCoreApplication::processEvents();
   raise();

@@ -49,6 +49,8 @@ class MainWindow : public QWidget {
   void ShowTableHelp(const QString& section);
   void FocusGrid();
   void ActivateMainWindow();
+  // Panels 2 and 3 of the status bar (progress caption and figure).
+  void SetStatusPanel(int panel, const QString& text);
   // Adds a line to the error list: message, tab number, table name, row, column.
   void AddError(const QString& message, int tabNumber, const QString& table, int row, int column);
 

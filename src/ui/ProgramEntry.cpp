@@ -10,6 +10,7 @@
 #include "cad/WindowSwitcher.h"
 #include "generator/ProgramTables.h"
 #include "ui/ApplicationContext.h"
+#include "ui/CadTableLink.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramServices.h"
 #include "ui/QtPrompter.h"
@@ -25,13 +26,14 @@ int RunProgram(QApplication& app, const ProgramOptions& options) {
   ApplicationContext context(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                              SettingsStore::DefaultFolder(), WorkingFolders::DefaultSystemDrive(),
                              QCoreApplication::applicationPid(), prompter);
-  context.seams = std::make_unique<ProgramServices>(context);
   // The CAD host is reached over the session bus, started from Servers.ini when none runs.
   BusActivator activator(context.installationFolder);
   NoWindowSwitcher windows;
   CadConnection cad(CadServices{activator, context.settings, prompter, windows,
                                 context.installationFolder, UserProfileFolder()});
-  context.hooks.connectCad = [&cad](bool silent) { return cad.ConnectCad(silent); };
+  CadTableLink cadLink(context, cad);
+  context.hooks.cad = &cadLink;
+  context.seams = std::make_unique<ProgramServices>(context, &cadLink);
   try {
     QStringList problems;
     ProvideGeneratorColumnFiles(context.installationFolder, context.folders.GetFamilyFolder(), &problems);
@@ -52,6 +54,7 @@ int RunProgram(QApplication& app, const ProgramOptions& options) {
   const auto instance = ClaimInstance(context.folders.TempArea(), context.folders.InstanceNumber());
 
   MainWindow window(context);
+  cadLink.AttachWindow(&window);
   prompter.SetParent(&window);
   window.Load();
   context.seams->CreateStartupProject();
@@ -60,7 +63,7 @@ int RunProgram(QApplication& app, const ProgramOptions& options) {
   splash.reset();
   if (!options.projectToOpen.isEmpty()) window.OpenRecentProject(options.projectToOpen);
   if (options.exitWhenShown) {
-    context.hooks.connectCad = nullptr;
+    context.hooks.cad = nullptr;
     context.folders.RemoveDxfFolder();
     context.folders.RemoveWorkingFolder();
     return 0;
@@ -68,7 +71,8 @@ int RunProgram(QApplication& app, const ProgramOptions& options) {
 
   const int code = app.exec();
   context.seams->ReleaseMacroObject();
-  context.hooks.connectCad = nullptr;
+  context.hooks.cad = nullptr;
+  cadLink.AttachWindow(nullptr);
   return code;
 }
 

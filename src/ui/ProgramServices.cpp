@@ -8,6 +8,7 @@
 #include "project/ProjectFileSet.h"
 #include "project/ProjectOperations.h"
 #include "ui/ApplicationContext.h"
+#include "ui/CadTableLink.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -76,6 +77,18 @@ void ProgramServices::ExportProgram() {
   writer.SaveAsVB2(app_.project.projectPath, [](const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   });
+}
+
+void ProgramServices::AssignRegionToRow() {
+  if (cad_) cad_->AssignRegionToRow();
+}
+
+void ProgramServices::ShowSelect(bool pressed) {
+  if (cad_) cad_->ShowSelect(pressed);
+}
+
+void ProgramServices::ResetGroupHighlight() {
+  if (cad_) cad_->ResetGroupHighlight();
 }
 
 void ProgramServices::BeginBusy() {

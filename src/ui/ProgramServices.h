@@ -7,12 +7,15 @@
 namespace trellis {
 
 class ApplicationContext;
+class CadTableLink;
 
 // The seams answered by the parts of the program that have landed: the project files and
-// their commands, the program export.
+// their commands, the program export, the row groups in the drawing.
 class ProgramServices : public ProgramSeams, private ProjectHooks {
  public:
-  explicit ProgramServices(ApplicationContext& app) : app_(app) {}
+  // Cad is the link to the CAD host; without one (tests) its commands do nothing.
+  explicit ProgramServices(ApplicationContext& app, CadTableLink* cad = nullptr)
+      : app_(app), cad_(cad) {}
 
   void CopyTemplates() override;
   void CreateStartupProject() override;
@@ -24,6 +27,9 @@ class ProgramServices : public ProgramSeams, private ProjectHooks {
   void ArchiveProject() override;
   void OpenRecent(const QString& path) override;
   void ExportProgram() override;
+  void AssignRegionToRow() override;
+  void ShowSelect(bool pressed) override;
+  void ResetGroupHighlight() override;
 
  private:
   ProjectContext Project();
@@ -33,6 +39,7 @@ class ProgramServices : public ProgramSeams, private ProjectHooks {
   void ResetAfterProjectChange() override;
 
   ApplicationContext& app_;
+  CadTableLink* cad_;
   ProjectDialogState dialog_;
 };
 

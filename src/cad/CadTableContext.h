@@ -1,0 +1,33 @@
+#pragma once
+
+#include "tables/TableContext.h"
+
+#include <QString>
+
+namespace trellis {
+
+class CadConnection;
+class Prompter;
+
+// The main window as the CAD commands see it: the status bar's progress panels and the way
+// back to the window after the user worked in the host.
+class CadWindow {
+ public:
+  virtual ~CadWindow() = default;
+  // Panel 2 (a caption such as "Сделано, %:") or 3 (the figure); "" clears it.
+  virtual void SetStatusPanel(int panel, const QString& text) = 0;
+  virtual void ActivateMainWindow() = 0;
+};
+
+// What the commands that tie table rows to drawing objects work with.
+struct CadTableContext {
+  TableContext tables;
+  CadConnection& cad;
+  Prompter& prompter;
+  CadWindow& window;
+};
+
+// The current table's value of a Tables.ini key; "" when no table tab is selected.
+QString CurrentTableKeyValue(const TableContext& ctx, const QString& key);
+
+}  // namespace trellis
