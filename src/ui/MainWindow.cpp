@@ -37,6 +37,7 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
@@ -288,10 +289,7 @@ void MainWindow::Load() {
     FillRecentProjects();
     FormResize();
     show();
-    // The window manager's frame is known only once the window is shown: placed again, the
-    // title bar lies on the screen, not above it.
-    QCoreApplication::processEvents();
-    PlaceWindow(big);
+    KeepTitleBarOnScreen(big);
     ActivateMainWindow();
   } catch (const RunTimeError& error) {
     app_.prompter.Ask(Message{QStringLiteral("Ошибка загрузки ") + error.Description(), ProgramTitle(),
@@ -313,6 +311,22 @@ void MainWindow::FillRecentProjects() {
     const QString path = app_.settings.GetSetting(ProgramTitle(), u"open", QStringLiteral("f%1").arg(i));
     toolbar.SetMenuItem(open, i, path, !path.isEmpty());
   }
+}
+
+void MainWindow::KeepTitleBarOnScreen(bool bigButtons) {
+  // The window manager frames the window some time after it is shown, so the placement before
+  // knew no title bar and may have put it above the screen. Look for the frame for a second,
+  // without holding up the start, and place the window again once it is known.
+  constexpr int kTries = 20;
+  auto* check = new QTimer(this);
+  check->setInterval(50);
+  connect(check, &QTimer::timeout, this, [this, check, bigButtons, tries = 0]() mutable {
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+    if (frame.top() > 0 && frameGeometry().top() < screen.top()) PlaceWindow(bigButtons);
+    if (frame.top() > 0 || ++tries == kTries) check->deleteLater();
+  });
+  check->start();
 }
 
 void MainWindow::PlaceWindow(bool bigButtons) {

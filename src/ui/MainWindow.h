@@ -71,6 +71,7 @@ class MainWindow : public QWidget {
   void OnErrorListClick(int row);
   void OnStopPanelClick();
   void PlaceWindow(bool bigButtons);
+  void KeepTitleBarOnScreen(bool bigButtons);
   void FillRecentProjects();
   FormLayoutInput LayoutInput() const;
   int Px(int twips) const;
