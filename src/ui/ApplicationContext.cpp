@@ -21,6 +21,10 @@ void WindowTableHooks::UpdateGroupButtons() {
   if (cad) cad->UpdateGroupButtons();
 }
 
+void WindowTableHooks::RunTableHook(const QString& key) {
+  if (cad) cad->RunTableHook(key);
+}
+
 void WindowTableHooks::ProcessEvents() { QCoreApplication::processEvents(); }
 
 void WindowTableHooks::Pause(float seconds) { trellis::Pause(seconds); }

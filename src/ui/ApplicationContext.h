@@ -32,6 +32,7 @@ class WindowTableHooks : public TableHooks {
   void ApplyTableSetvar() override;
   void RefreshShowSelect() override;
   void UpdateGroupButtons() override;
+  void RunTableHook(const QString& key) override;
   void ShowTableHelp(const QString& tableKey) override {
     if (showTableHelp) showTableHelp(tableKey);
   }

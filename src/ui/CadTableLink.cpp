@@ -4,8 +4,50 @@
 #include "cad/RowGroups.h"
 #include "ui/ApplicationContext.h"
 #include "ui/MainWindow.h"
+#include "ui/MainWindowObject.h"
+
+#include <QDesktopServices>
+#include <QUrl>
 
 namespace trellis {
+
+void CadTableLink::AttachWindow(MainWindow* window) {
+  window_ = window;
+  windowObject_ = window ? std::make_shared<MainWindowObject>(window, *this) : nullptr;
+}
+
+MacroContext CadTableLink::Macros() {
+  return MacroContext{app_.Tables(), macros_, cad_, *this, macroCache_, windowObject_};
+}
+
+void CadTableLink::RunTableHook(const QString& key) {
+  MacroContext ctx = Macros();
+  trellis::RunTableHook(ctx, key);
+}
+
+void CadTableLink::RunActionString(const QString& spec) {
+  MacroContext ctx = Macros();
+  trellis::RunActionString(ctx, spec);
+}
+
+void CadTableLink::RunButtonsIniSection(const QString& section) {
+  MacroContext ctx = Macros();
+  trellis::RunButtonsIniSection(ctx, section);
+}
+
+void CadTableLink::RunCalculation() {
+  MacroContext ctx = Macros();
+  calculation_.RunCalculation(ctx);
+}
+
+void CadTableLink::ResetResults() {
+  MacroContext ctx = Macros();
+  calculation_.ResetResults(ctx);
+}
+
+void CadTableLink::OpenDocument(const QString& path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
 
 CadTableContext CadTableLink::Context() {
   return CadTableContext{app_.Tables(), cad_, app_.prompter, *this};

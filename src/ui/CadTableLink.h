@@ -1,21 +1,27 @@
 #pragma once
 
+#include "automation/Dispatch.h"
 #include "cad/CadTableContext.h"
+#include "cad/CalculationRun.h"
 #include "cad/GroupDisplay.h"
+#include "cad/MacroCalls.h"
 
 namespace trellis {
 
+class Activator;
 class ApplicationContext;
 class CadConnection;
 class MainWindow;
 
-// The program's tables joined to the CAD host: the group commands of the toolbar, the
-// group buttons' state and the table's host variables, with the main window's status bar.
+// The program's tables joined to the CAD host and the macros: the group commands of the
+// toolbar, the group buttons' state, the table's host variables, macro calls and the
+// calculation run, with the main window's status bar.
 class CadTableLink : public CadWindow {
  public:
-  CadTableLink(ApplicationContext& app, CadConnection& cad) : app_(app), cad_(cad) {}
+  CadTableLink(ApplicationContext& app, CadConnection& cad, Activator& macros)
+      : app_(app), cad_(cad), macros_(macros) {}
 
-  void AttachWindow(MainWindow* window) { window_ = window; }
+  void AttachWindow(MainWindow* window);
 
   bool ConnectCad(bool silent);
   void AssignRegionToRow();
@@ -25,16 +31,30 @@ class CadTableLink : public CadWindow {
   void UpdateGroupButtons();
   void ApplyTableSetvar();
 
+  void RunTableHook(const QString& key);
+  void RunActionString(const QString& spec);
+  void RunButtonsIniSection(const QString& section);
+  void RunCalculation();
+  void ResetResults();
+  void StopMacro() { macroCache_.RequestStop(); }
+  void ReleaseMacroObject() { macroCache_.Release(); }
+
   void SetStatusPanel(int panel, const QString& text) override;
   void ActivateMainWindow() override;
+  void OpenDocument(const QString& path) override;
 
  private:
   CadTableContext Context();
+  MacroContext Macros();
 
   ApplicationContext& app_;
   CadConnection& cad_;
+  Activator& macros_;
   MainWindow* window_ = nullptr;
+  DispatchRef windowObject_;
   TableSetvar setvar_;
+  MacroCache macroCache_;
+  CalculationRun calculation_;
 };
 
 }  // namespace trellis

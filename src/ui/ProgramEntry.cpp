@@ -31,7 +31,7 @@ int RunProgram(QApplication& app, const ProgramOptions& options) {
   NoWindowSwitcher windows;
   CadConnection cad(CadServices{activator, context.settings, prompter, windows,
                                 context.installationFolder, UserProfileFolder()});
-  CadTableLink cadLink(context, cad);
+  CadTableLink cadLink(context, cad, activator);
   context.hooks.cad = &cadLink;
   context.seams = std::make_unique<ProgramServices>(context, &cadLink);
   try {

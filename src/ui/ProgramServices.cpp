@@ -91,6 +91,30 @@ void ProgramServices::ResetGroupHighlight() {
   if (cad_) cad_->ResetGroupHighlight();
 }
 
+void ProgramServices::RunActionString(const QString& action) {
+  if (cad_) cad_->RunActionString(action);
+}
+
+void ProgramServices::RunButtonsIniSection(const QString& section) {
+  if (cad_) cad_->RunButtonsIniSection(section);
+}
+
+void ProgramServices::RunCalculation() {
+  if (cad_) cad_->RunCalculation();
+}
+
+void ProgramServices::ResetResults() {
+  if (cad_) cad_->ResetResults();
+}
+
+void ProgramServices::StopMacro() {
+  if (cad_) cad_->StopMacro();
+}
+
+void ProgramServices::ReleaseMacroObject() {
+  if (cad_) cad_->ReleaseMacroObject();
+}
+
 void ProgramServices::BeginBusy() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (app_.hooks.setMainWindowEnabled) app_.hooks.setMainWindowEnabled(false);

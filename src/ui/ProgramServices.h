@@ -10,7 +10,7 @@ class ApplicationContext;
 class CadTableLink;
 
 // The seams answered by the parts of the program that have landed: the project files and
-// their commands, the program export, the row groups in the drawing.
+// their commands, the program export, the row groups in the drawing, macros and the calculation.
 class ProgramServices : public ProgramSeams, private ProjectHooks {
  public:
   // Cad is the link to the CAD host; without one (tests) its commands do nothing.
@@ -30,6 +30,12 @@ class ProgramServices : public ProgramSeams, private ProjectHooks {
   void AssignRegionToRow() override;
   void ShowSelect(bool pressed) override;
   void ResetGroupHighlight() override;
+  void RunActionString(const QString& action) override;
+  void RunButtonsIniSection(const QString& section) override;
+  void RunCalculation() override;
+  void ResetResults() override;
+  void StopMacro() override;
+  void ReleaseMacroObject() override;
 
  private:
   ProjectContext Project();

@@ -1,0 +1,152 @@
+#include "cad/MacroCalls.h"
+
+#include "app/FilePaths.h"
+#include "app/IniFiles.h"
+#include "app/WorkingFolders.h"
+#include "automation/Activator.h"
+#include "automation/AutomationError.h"
+#include "cad/CadConnection.h"
+#include "cad/CadTableContext.h"
+#include "tables/CatalogueLoading.h"
+#include "tables/GridFilling.h"
+#include "tables/InstallationFiles.h"
+#include "tables/ProjectState.h"
+#include "tables/WindowModel.h"
+
+#include <QStringList>
+
+namespace trellis {
+namespace {
+
+const QString kLayerListPrefix = QStringLiteral("layer=");
+
+bool IsLayerList(const QString& spec) {
+  return spec.size() > kLayerListPrefix.size() &&
+         spec.left(kLayerListPrefix.size()).toLower() == kLayerListPrefix;
+}
+
+// Items "ProgID;Method"; an item without both parts is a configuration error and is skipped.
+void RunMacroList(MacroContext& ctx, const QString& list) {
+  for (const QString& item : list.split(u'|')) {
+    const qsizetype separator = item.indexOf(u';');
+    if (separator <= 0 || separator == item.size() - 1) continue;
+    RunTableMacro(ctx, item.left(separator), item.mid(separator + 1));
+  }
+}
+
+void SaveShownTable(MacroContext& ctx) {
+  const QString key = ctx.tables.tables.currentTableKey;
+  if (key.isEmpty()) return;
+  SaveTable(ctx.tables, WorkingFilePath(ctx.tables, TableFileName(ctx.tables, key)));
+}
+
+}  // namespace
+
+DispatchRef MacroCache::ObjectFor(Activator& activator, const QString& progId) {
+  if (object_ && !className_.isEmpty() && className_ == progId) return object_;
+  DispatchRef object;
+  try {
+    object = activator.GetObject(progId);
+  } catch (const AutomationError&) {
+    object = activator.CreateObject(progId);
+  }
+  object_ = std::move(object);
+  className_ = progId;
+  return object_;
+}
+
+void MacroCache::RequestStop() {
+  if (!object_) return;
+  try {
+    object_->Set(QStringLiteral("StopEx"), true);
+  } catch (const AutomationError&) {
+    // A macro without the property cannot be asked to stop.
+  }
+}
+
+void MacroCache::Release() {
+  object_.reset();
+  className_.clear();
+}
+
+void RunTableMacro(MacroContext& ctx, const QString& progId, const QString& method) {
+  try {
+    SaveShownTable(ctx);
+  } catch (...) {
+    // The call goes on with the file as it is.
+  }
+  DispatchRef object;
+  try {
+    object = ctx.cache.ObjectFor(ctx.activator, progId);
+  } catch (const AutomationError&) {
+    return;
+  }
+  ctx.window.SetStatusPanel(1, QString());
+  ProjectState& project = ctx.tables.project;
+  const CadDocument& document = ctx.cad.Document();
+  QVariantList args{ctx.tables.installationFolder, ctx.tables.folders.GetWorkingFolder(),
+                    project.projectBaseName, ObjectValue(ctx.mainWindowObject),
+                    document.IsSet() ? ObjectValue(document.Object()) : QVariant()};
+  try {
+    object->Invoke(method, args);
+  } catch (const AutomationError&) {
+    return;
+  }
+  if (args.size() > 2) project.projectBaseName = args[2].toString();
+}
+
+void RunActionString(MacroContext& ctx, const QString& spec, bool switchOn, int buttonNumber) {
+  if (spec.isEmpty()) return;
+  if (IsLayerList(spec)) {
+    for (const QString& name : spec.mid(kLayerListPrefix.size()).split(u';', Qt::SkipEmptyParts)) {
+      SwitchLayer(ctx, name, switchOn, buttonNumber);
+    }
+    return;
+  }
+  RunMacroList(ctx, spec);
+  fg1SelectedBmp(ctx.tables.window.fg1);
+  ctx.window.ActivateMainWindow();
+}
+
+void RunTableHook(MacroContext& ctx, const QString& key) {
+  const QString list = CurrentTableKeyValue(ctx.tables, key);
+  if (!list.isEmpty()) RunMacroList(ctx, list);
+}
+
+void RunButtonsIniSection(MacroContext& ctx, const QString& section) {
+  const QString buttonsIni = InstallationPath(ctx.tables.installationFolder, QStringLiteral("Buttons.ini"));
+  RunActionString(ctx, ctx.tables.ini.ReadIni(section, u"Macros", buttonsIni));
+  const QString file = ctx.tables.ini.ReadIni(section, u"File", buttonsIni);
+  if (!file.isEmpty()) {
+    const QString path = InstallationPath(ctx.tables.installationFolder, file);
+    if (FileExists(path)) ctx.window.OpenDocument(path);
+  }
+  fg1SelectedBmp(ctx.tables.window.fg1);
+}
+
+void SwitchLayer(MacroContext& ctx, const QString& name, bool switchOn, int buttonNumber) {
+  const CadDocument& document = ctx.cad.Document();
+  if (!document.IsSet() || name.isEmpty()) return;
+  try {
+    if (switchOn && !LayerExists(ctx.cad, name)) {
+      const QString macro = ctx.tables.ini.ReadIni(
+          QStringLiteral("B%1").arg(buttonNumber), u"AddLayerMacros",
+          InstallationPath(ctx.tables.installationFolder, QStringLiteral("ToolLeft.ini")));
+      const qsizetype separator = macro.indexOf(u';');
+      if (separator > 0) RunTableMacro(ctx, macro.left(separator), macro.mid(separator + 1));
+    }
+    if (LayerExists(ctx.cad, name)) document.Layers().Item(name).SetLayerOn(switchOn);
+  } catch (const AutomationError&) {
+    // A layer the host refuses to switch stays as it is.
+  }
+}
+
+bool LayerExists(const CadConnection& cad, const QString& name) {
+  try {
+    return !cad.Document().Layers().Item(name).Handle().isEmpty();
+  } catch (const AutomationError&) {
+    return false;
+  }
+}
+
+}  // namespace trellis

@@ -1,0 +1,150 @@
+#include "CadTableFixture.h"
+
+#include "app/IniFiles.h"
+#include "app/TextCodec.h"
+#include "automation/MemberTable.h"
+#include "cad/CalculationRun.h"
+#include "cad/MacroCalls.h"
+
+namespace trellis::test {
+namespace {
+
+// What every macro object of the test saw, in call order.
+struct MacroLog {
+  QStringList calls;     // "ProgID.Method"
+  QVariantList lastArgs;
+  int made = 0;
+};
+
+// A macro class: Run notes the call, Rename changes the base name it was given, Rewrite
+// overwrites the current table's file, Finish writes AfterCalc=1, CreateLayer makes "Slabs".
+class MacroObject : public TableDispatch<MacroObject> {
+ public:
+  MacroObject(QString progId, MacroLog& log) : progId_(std::move(progId)), log_(log) {}
+  static const MemberTable<MacroObject>& Members() {
+    static const MemberTable<MacroObject> table = [] {
+      MemberTable<MacroObject> t;
+      const auto method = [&t](const char* name, std::function<void(MacroObject&, QVariantList&)> body) {
+        t.Function(QLatin1String(name), [name, body](MacroObject& o, QVariantList& args) {
+          o.log_.calls << o.progId_ + u'.' + QLatin1String(name);
+          o.log_.lastArgs = args;
+          if (body) body(o, args);
+          return QVariant();
+        });
+      };
+      method("Run", nullptr);
+      method("Rename", [](MacroObject&, QVariantList& args) { args[2] = QStringLiteral("Renamed"); });
+      method("Rewrite", [](MacroObject&, QVariantList& args) {
+        WriteBytes(args[1].toString() + QStringLiteral("/B.d02"), "99\tМакрос\r\n");
+      });
+      method("Finish", [](MacroObject&, QVariantList& args) {
+        IniFiles ini;
+        ini.WriteIni(u"Calc", u"AfterCalc", u"1", args[1].toString() + u'/' + args[2].toString() + QStringLiteral(".ini"));
+      });
+      method("CreateLayer", [](MacroObject&, QVariantList& args) {
+        Call(*ObjectOf(Call(*ObjectOf(args[4]), QStringLiteral("Layers"))), QStringLiteral("Add"),
+             {QStringLiteral("Slabs")});
+      });
+      t.Property(QStringLiteral("StopEx"), [](MacroObject& o) { return QVariant(o.stop); },
+                 [](MacroObject& o, const QVariant& v) { o.stop = v.toBool(); });
+      return t;
+    }();
+    return table;
+  }
+  bool stop = false;
+
+ private:
+  QString progId_;
+  MacroLog& log_;
+};
+
+class MacroCalls : public CadTableFixture, public ::testing::Test {
+ protected:
+  MacroCalls() {
+    for (const char* progId : {"Lib.A", "Lib.B"}) {
+      activator_.Register(QLatin1String(progId), [this, progId] {
+        ++log_.made;
+        return std::make_shared<MacroObject>(QLatin1String(progId), log_);
+      });
+    }
+  }
+  MacroLog log_;
+  MacroCache cache_;
+  DispatchRef mainWindow_ = std::make_shared<MacroObject>(QStringLiteral("frmMain"), log_);
+  MacroContext macros_{t_.ctx, activator_, cad_, window_, cache_, mainWindow_};
+};
+
+TEST_F(MacroCalls, AListCallsEachMethodWithTheFiveArgumentsAndKeepsOneObject) {
+  RunActionString(macros_, "Lib.A;Run|Lib.A;Rename|Lib.B;Run|Lib.A;Run|broken|Lib.C;Run");
+  EXPECT_EQ(log_.calls, QStringList({"Lib.A.Run", "Lib.A.Rename", "Lib.B.Run", "Lib.A.Run"}));
+  EXPECT_EQ(log_.made, 2);  // A and B made; going back to A binds to the running one
+  ASSERT_EQ(log_.lastArgs.size(), 5);
+  EXPECT_EQ(log_.lastArgs[0], t_.installation);
+  EXPECT_EQ(log_.lastArgs[1], t_.folders.GetWorkingFolder());
+  EXPECT_EQ(log_.lastArgs[2], "Renamed");  // the macro's new base name was taken
+  EXPECT_EQ(t_.project.projectBaseName, "Renamed");
+  EXPECT_EQ(ObjectOf(log_.lastArgs[3]), mainWindow_);
+  EXPECT_EQ(ObjectOf(log_.lastArgs[4]), cad_.Document().Object());
+  EXPECT_EQ(window_.activations, 1);
+
+  cache_.RequestStop();
+  EXPECT_TRUE(std::static_pointer_cast<MacroObject>(cache_.ObjectFor(activator_, "Lib.A"))->stop);
+}
+
+TEST_F(MacroCalls, TheShownTableIsWrittenBeforeEveryCall) {
+  t_.window.fg1.Data().SetCell(1, 2, u"Изменено");
+  RunActionString(macros_, "Lib.A;Rewrite|Lib.A;Run");
+  // The second call first put the shown table back over what the macro wrote.
+  EXPECT_TRUE(t_.Working("B.d02").contains(cp1251::Encode(QStringLiteral("Изменено"))));
+  t_.WriteInstall("Tables.ini", "[Main]\nTables=El\n[El]\nExt=d02\nMacrosAdd=Lib.B;Run\n");
+  RunTableHook(macros_, "MacrosAdd");
+  RunTableHook(macros_, "MacrosDel");  // absent: nothing
+  EXPECT_EQ(log_.calls.last(), "Lib.B.Run");
+  EXPECT_EQ(log_.calls.size(), 3);
+}
+
+TEST_F(MacroCalls, LayerListsSwitchLayersAndAMissingOneIsMadeByItsButtonsMacro) {
+  Drawing().Layers().Add("Walls")->on = false;
+  t_.WriteInstall("ToolLeft.ini", "[B4]\nAddLayerMacros=Lib.A;CreateLayer\n");
+  RunActionString(macros_, "Layer=Walls;;Slabs", true, 4);
+  EXPECT_TRUE(Drawing().Layers().Find("Walls")->on);
+  ASSERT_NE(Drawing().Layers().Find("Slabs"), nullptr);
+  EXPECT_EQ(log_.calls, QStringList({"Lib.A.CreateLayer"}));
+  RunActionString(macros_, "layer=Walls", false, 0);
+  EXPECT_FALSE(Drawing().Layers().Find("Walls")->on);
+  RunActionString(macros_, "layer=");  // six characters: a (malformed) macro list
+  EXPECT_EQ(log_.calls.size(), 1);
+}
+
+TEST_F(MacroCalls, TheCalculationUnlocksTheResultButtonsOnlyWhenItFinished) {
+  Toolbar& left = t_.window.ToolbarLeft1;
+  ToolButton results;
+  results.key = "r_";
+  results.tag = "1";
+  results.style = ButtonStyle::ButtonGroup;
+  results.enabled = false;
+  left.Add(results, t_.tables.firstMacroButton);
+  const int resultButton = t_.tables.firstMacroButton++;
+  const QString settings = t_.folders.GetWorkingFolder() + "/B.ini";
+  WriteBytes(settings, "[Calc]\r\nAfterCalc=1\r\n");
+  t_.WriteInstall("Buttons.ini", "[Ex]\nMacros=Lib.A;Run\nFile=Readme.txt\n");
+  t_.WriteInstall("Readme.txt", "x");
+
+  CalculationRun run;
+  run.RunCalculation(macros_);  // the macro does not finish the calculation
+  EXPECT_EQ(t_.ini.ReadIni(u"Calc", u"AfterCalc", settings), "0");
+  EXPECT_FALSE(left.Button(resultButton).enabled);
+  EXPECT_EQ(window_.opened, QStringList({t_.installation + "/Readme.txt"}));
+
+  t_.WriteInstall("Buttons.ini", "[Ex]\nMacros=Lib.A;Finish\n");
+  run.RunCalculation(macros_);
+  EXPECT_TRUE(run.ResultsAvailable());
+  EXPECT_TRUE(left.Button(resultButton).enabled);
+  EXPECT_TRUE(left.Button(1).enabled);
+
+  run.ResetResults(macros_);  // a project was opened
+  EXPECT_FALSE(left.Button(resultButton).enabled);
+}
+
+}  // namespace
+}  // namespace trellis::test
