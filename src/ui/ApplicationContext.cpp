@@ -25,6 +25,10 @@ void WindowTableHooks::RunTableHook(const QString& key) {
   if (cad) cad->RunTableHook(key);
 }
 
+void WindowTableHooks::BuildTableToolbar() {
+  if (cad) cad->BuildTableToolbar();
+}
+
 void WindowTableHooks::ProcessEvents() { QCoreApplication::processEvents(); }
 
 void WindowTableHooks::Pause(float seconds) { trellis::Pause(seconds); }

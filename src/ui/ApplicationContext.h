@@ -25,6 +25,8 @@ class WindowTableHooks : public TableHooks {
   std::function<void()> focusGrid;
   // The CAD link, when the program has one (tests run without a host).
   CadTableLink* cad = nullptr;
+  // Large or small toolbar images as the user chose, for a table toolbar just built.
+  std::function<void()> applyToolbarSize;
   // The busy state of long file work disables the whole main window.
   std::function<void(bool)> setMainWindowEnabled;
 
@@ -33,6 +35,10 @@ class WindowTableHooks : public TableHooks {
   void RefreshShowSelect() override;
   void UpdateGroupButtons() override;
   void RunTableHook(const QString& key) override;
+  void BuildTableToolbar() override;
+  void ApplyToolbarSize() override {
+    if (applyToolbarSize) applyToolbarSize();
+  }
   void ShowTableHelp(const QString& tableKey) override {
     if (showTableHelp) showTableHelp(tableKey);
   }

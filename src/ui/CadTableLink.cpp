@@ -1,6 +1,7 @@
 #include "ui/CadTableLink.h"
 
 #include "cad/CadConnection.h"
+#include "cad/MacroToolbars.h"
 #include "cad/RowGroups.h"
 #include "ui/ApplicationContext.h"
 #include "ui/MainWindow.h"
@@ -43,6 +44,31 @@ void CadTableLink::RunCalculation() {
 void CadTableLink::ResetResults() {
   MacroContext ctx = Macros();
   calculation_.ResetResults(ctx);
+}
+
+void CadTableLink::BuildMacroButtons() {
+  TableContext ctx = app_.Tables();
+  trellis::BuildMacroButtons(ctx);
+}
+
+void CadTableLink::BuildTableToolbar() {
+  TableContext ctx = app_.Tables();
+  trellis::BuildTableToolbar(ctx, app_.settings, app_.tables.currentTableKey);
+}
+
+void CadTableLink::LeftToolbarClick(int position) {
+  MacroContext ctx = Macros();
+  trellis::LeftToolbarClick(ctx, position);
+}
+
+void CadTableLink::TableToolbarClick(int position) {
+  MacroContext ctx = Macros();
+  trellis::TableToolbarClick(ctx, app_.settings, position);
+}
+
+void CadTableLink::ReapplyLayerButtons(bool switchOn) {
+  MacroContext ctx = Macros();
+  trellis::ReapplyLayerButtons(ctx, switchOn);
 }
 
 void CadTableLink::OpenDocument(const QString& path) {

@@ -14,8 +14,8 @@ class CadConnection;
 class MainWindow;
 
 // The program's tables joined to the CAD host and the macros: the group commands of the
-// toolbar, the group buttons' state, the table's host variables, macro calls and the
-// calculation run, with the main window's status bar.
+// toolbar, the group buttons' state, the table's host variables, macro calls, the macro
+// toolbars and the calculation run, with the main window's status bar.
 class CadTableLink : public CadWindow {
  public:
   CadTableLink(ApplicationContext& app, CadConnection& cad, Activator& macros)
@@ -36,6 +36,11 @@ class CadTableLink : public CadWindow {
   void RunButtonsIniSection(const QString& section);
   void RunCalculation();
   void ResetResults();
+  void BuildMacroButtons();
+  void BuildTableToolbar();
+  void LeftToolbarClick(int position);
+  void TableToolbarClick(int position);
+  void ReapplyLayerButtons(bool switchOn);
   void StopMacro() { macroCache_.RequestStop(); }
   void ReleaseMacroObject() { macroCache_.Release(); }
 

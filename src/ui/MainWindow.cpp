@@ -9,6 +9,8 @@
 #include "tables/RowOperations.h"
 #include "tables/TableOpening.h"
 #include "ui/ApplicationContext.h"
+#include "cad/MacroToolbars.h"
+#include "ui/CadTableLink.h"
 #include "ui/CellEditors.h"
 #include "ui/CommandDispatch.h"
 #include "ui/LowerPanes.h"
@@ -77,6 +79,7 @@ MainWindow::~MainWindow() {
   app_.hooks.showTableHelp = nullptr;
   app_.hooks.focusGrid = nullptr;
   app_.hooks.setMainWindowEnabled = nullptr;
+  app_.hooks.applyToolbarSize = nullptr;
 }
 
 int MainWindow::Px(int twips) const { return TwipsToPixels(twips, logicalDpiX()); }
@@ -174,6 +177,13 @@ void MainWindow::CreateControls() {
   app_.hooks.showTableHelp = [this](const QString& key) { ShowTableHelp(key); };
   app_.hooks.focusGrid = [this] { FocusGrid(); };
   app_.hooks.setMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
+  app_.hooks.applyToolbarSize = [this] {
+    if (app_.settings.GetSetting(ProgramTitle(), u"View", u"BigBut") == QLatin1String("1")) {
+      SetIm32();
+    } else {
+      SetIm();
+    }
+  };
 }
 
 void MainWindow::ConnectControls() {
@@ -190,8 +200,22 @@ void MainWindow::ConnectControls() {
     progressBar1_->raise();
   });
   connect(toolbarLeft1_, &ToolbarView::ButtonClicked, this, [this](int position) {
-    TableContext ctx = app_.Tables();
-    OnGroupButtonClick(ctx, position);
+    if (position < app_.tables.firstMacroButton) {
+      TableContext ctx = app_.Tables();
+      OnGroupButtonClick(ctx, position);
+    } else if (app_.hooks.cad) {
+      app_.hooks.cad->LeftToolbarClick(position);
+    }
+  });
+  connect(toolbarB_, &ToolbarView::ButtonClicked, this, [this](int position) {
+    if (app_.hooks.cad) app_.hooks.cad->TableToolbarClick(position);
+  });
+  // The table toolbar shows while the current table has buttons.
+  connect(&w.ToolbarB, &Toolbar::Changed, this, [this] {
+    const bool wanted = app_.window.ToolbarB.Count() > 0;
+    if (toolbarB_->isVisibleTo(this) == wanted) return;
+    toolbarB_->setVisible(wanted);
+    FormResize();
   });
   connect(tabs1_, &TabStripView::TabClicked, this, [this] {
     TableContext ctx = app_.Tables();
@@ -423,23 +447,11 @@ void MainWindow::SetIm() {
 }
 
 void MainWindow::SetCapToolbarB() {
-  Toolbar& toolbar = app_.window.ToolbarB;
-  if (toolbar.Count() > 5) return;
-  for (int i = 1; i <= toolbar.Count(); ++i) {
-    ToolButton button = toolbar.Button(i);
-    button.caption = button.tooltip;
-    toolbar.Replace(i, button);
-  }
+  ShowTableToolbarCaptions(app_.window.ToolbarB, true);
 }
 
 void MainWindow::DelCapToolbarB() {
-  Toolbar& toolbar = app_.window.ToolbarB;
-  for (int i = 1; i <= toolbar.Count(); ++i) {
-    if (toolbar.Button(i).caption.isEmpty()) continue;
-    ToolButton button = toolbar.Button(i);
-    button.caption.clear();
-    toolbar.Replace(i, button);
-  }
+  ShowTableToolbarCaptions(app_.window.ToolbarB, false);
 }
 
 void MainWindow::ShowTableHelp(const QString& section) {

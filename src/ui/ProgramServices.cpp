@@ -107,6 +107,14 @@ void ProgramServices::ResetResults() {
   if (cad_) cad_->ResetResults();
 }
 
+void ProgramServices::BuildMacroButtons() {
+  if (cad_) cad_->BuildMacroButtons();
+}
+
+void ProgramServices::ReapplyLayerButtons(bool switchOn) {
+  if (cad_) cad_->ReapplyLayerButtons(switchOn);
+}
+
 void ProgramServices::StopMacro() {
   if (cad_) cad_->StopMacro();
 }

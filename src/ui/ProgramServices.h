@@ -35,6 +35,8 @@ class ProgramServices : public ProgramSeams, private ProjectHooks {
   void RunCalculation() override;
   void ResetResults() override;
   void StopMacro() override;
+  void BuildMacroButtons() override;
+  void ReapplyLayerButtons(bool switchOn) override;
   void ReleaseMacroObject() override;
 
  private:

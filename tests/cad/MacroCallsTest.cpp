@@ -5,6 +5,7 @@
 #include "automation/MemberTable.h"
 #include "cad/CalculationRun.h"
 #include "cad/MacroCalls.h"
+#include "cad/MacroToolbars.h"
 
 namespace trellis::test {
 namespace {
@@ -144,6 +145,58 @@ TEST_F(MacroCalls, TheCalculationUnlocksTheResultButtonsOnlyWhenItFinished) {
 
   run.ResetResults(macros_);  // a project was opened
   EXPECT_FALSE(left.Button(resultButton).enabled);
+}
+
+TEST_F(MacroCalls, LeftToolbarButtonsComeFromToolLeftAndKeepTheLayerSwitchesInForce) {
+  for (const char* bmp : {"walls", "run", "odd", "slabs"}) t_.WriteInstall(QStringLiteral("bmp/Left/%1.bmp").arg(bmp), "BM");
+  t_.WriteInstall("ToolLeft.ini",
+                  "[B1]\nName=Стены\nBmp=walls\nLayer=Walls\nStyle=1\n"
+                  "[B2]\nName=Пуск\nBmp=run\nMacros=Lib.A;Run\nStyle=7\n"
+                  "[B3]\nName=Странная\nBmp=odd\nStyle=12\n"
+                  "[B4]\nName=Стены и плиты\nBmp=slabs\nLayer=Slabs;Walls\nStyle=1\n"
+                  "[B6]\nName=После пропуска\nBmp=run\n");
+  BuildMacroButtons(t_.ctx);
+  Toolbar& left = t_.window.ToolbarLeft1;
+  const int first = t_.tables.firstMacroButton;
+  ASSERT_EQ(left.Count(), first + 4);
+  EXPECT_EQ(left.Button(first + 1).tag, "Layer=Walls");
+  EXPECT_EQ(left.Button(first + 2).style, ButtonStyle::Default);      // 7 is no style
+  EXPECT_EQ(left.Button(first + 3).style, ButtonStyle::ButtonGroup);  // "12" passes as text
+  EXPECT_EQ(left.Button(first + 4).tooltip, "Стены и плиты");
+
+  Drawing().Layers().Add("Walls");
+  Drawing().Layers().Add("Slabs");
+  left.SetPressed(first + 4, true);  // Walls released by B1, pressed by B4: it ends up on
+  LeftToolbarClick(macros_, first + 2);
+  EXPECT_EQ(log_.calls, QStringList({"Lib.A.Run"}));
+  EXPECT_TRUE(Drawing().Layers().Find("Walls")->on);
+  EXPECT_TRUE(Drawing().Layers().Find("Slabs")->on);
+  EXPECT_TRUE(left.Button(first + 2).enabled);
+
+  ReapplyLayerButtons(macros_, false);  // a new project: every switch released, its layers off
+  EXPECT_FALSE(left.Button(first + 4).pressed);
+  EXPECT_FALSE(Drawing().Layers().Find("Walls")->on);
+  EXPECT_FALSE(Drawing().Layers().Find("Slabs")->on);
+}
+
+TEST_F(MacroCalls, TheTableToolbarComesFromTheColumnFileAndItsLayersOnlyGoOff) {
+  t_.WriteInstall("El.ini", "[F1]\nName=N\nType=i\n[F2]\nName=Имя\n"
+                            "[B1]\nName=Пересчет\nBmp=calc\nMacros=Lib.B;Run\nNotGetAC=TRUE\n"
+                            "[B2]\nStyle=3\nBmp=gap\n[B3]\nName=Слои\nMacros=Layer=Walls\n");
+  t_.settings.SaveSetting(u"Trellis", u"View", u"TextBut", u"1");
+  BuildTableToolbar(t_.ctx, t_.settings, "El");
+  Toolbar& table = t_.window.ToolbarB;
+  ASSERT_EQ(table.Count(), 3);
+  EXPECT_EQ(table.Button(1).caption, "Пересчет");
+  EXPECT_EQ(table.Button(2).image, "");  // a separator has no picture
+  EXPECT_EQ(table.Button(3).key, "B3");
+
+  TableToolbarClick(macros_, t_.settings, 1);
+  EXPECT_EQ(log_.calls, QStringList({"Lib.B.Run"}));
+  EXPECT_EQ(t_.settings.GetSetting(u"Trellis", u"Shem", u"NoHideKC"), "1");
+  Drawing().Layers().Add("Walls");
+  TableToolbarClick(macros_, t_.settings, 3);
+  EXPECT_FALSE(Drawing().Layers().Find("Walls")->on);
 }
 
 }  // namespace
