@@ -153,6 +153,10 @@ void LeftToolbarClick(MacroContext& ctx, int position) {
   Toolbar& toolbar = ctx.tables.window.ToolbarLeft1;
   const int first = ctx.tables.tables.firstMacroButton;
   if (position <= first || position > toolbar.Count()) return;
+  // The click itself changes a two-state button, whether or not the host answers.
+  const ButtonStyle style = toolbar.Button(position).style;
+  if (style == ButtonStyle::Check) toolbar.SetPressed(position, !toolbar.Button(position).pressed);
+  if (style == ButtonStyle::ButtonGroup) toolbar.SetPressed(position, true);
   if (!ctx.cad.ConnectCad(false)) return;
   ToolbarAction action(ctx.tables.window, toolbar, position);
   ctx.tables.window.ProgressBar1.SetVisible(true);

@@ -164,9 +164,11 @@ TEST_F(MacroCalls, LeftToolbarButtonsComeFromToolLeftAndKeepTheLayerSwitchesInFo
   EXPECT_EQ(left.Button(first + 3).style, ButtonStyle::ButtonGroup);  // "12" passes as text
   EXPECT_EQ(left.Button(first + 4).tooltip, "Стены и плиты");
 
-  Drawing().Layers().Add("Walls");
-  Drawing().Layers().Add("Slabs");
-  left.SetPressed(first + 4, true);  // Walls released by B1, pressed by B4: it ends up on
+  Drawing().Layers().Add("Walls")->on = false;
+  Drawing().Layers().Add("Slabs")->on = false;
+  LeftToolbarClick(macros_, first + 4);  // pressed: Walls released by B1, on by B4: it is on
+  EXPECT_TRUE(left.Button(first + 4).pressed);
+  EXPECT_TRUE(Drawing().Layers().Find("Walls")->on);
   LeftToolbarClick(macros_, first + 2);
   EXPECT_EQ(log_.calls, QStringList({"Lib.A.Run"}));
   EXPECT_TRUE(Drawing().Layers().Find("Walls")->on);
