@@ -10,6 +10,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include <exception>
+
 namespace trellis {
 
 void CadTableLink::AttachWindow(MainWindow* window) {
@@ -17,13 +19,37 @@ void CadTableLink::AttachWindow(MainWindow* window) {
   windowObject_ = window ? std::make_shared<MainWindowObject>(window, *this) : nullptr;
 }
 
+CadTableContext CadTableLink::Context() {
+  return CadTableContext{app_.Tables(), cad_, app_.prompter, *this};
+}
+
 MacroContext CadTableLink::Macros() {
   return MacroContext{app_.Tables(), macros_, cad_, *this, macroCache_, windowObject_};
 }
 
-void CadTableLink::RunTableHook(const QString& key) {
-  MacroContext ctx = Macros();
-  trellis::RunTableHook(ctx, key);
+void CadTableLink::Reported(const std::function<void()>& work) {
+  // Window events and table procedures have no command around them to catch a failure: a host
+  // or macro that fails in the middle of one is noted in the report pane.
+  try {
+    work();
+  } catch (const std::exception& error) {
+    app_.window.Report1.Append(QString::fromLocal8Bit(error.what()));
+  }
+}
+
+bool CadTableLink::ConnectCad(bool silent) {
+  return cad_.ConnectCad(silent);
+}
+
+// Commands of the main toolbar: a failure reaches the command's own message.
+void CadTableLink::AssignRegionToRow() {
+  CadTableContext ctx = Context();
+  trellis::AssignRegionToRow(ctx);
+}
+
+void CadTableLink::ShowSelect(bool pressed) {
+  CadTableContext ctx = Context();
+  trellis::ShowSelect(ctx, pressed);
 }
 
 void CadTableLink::RunActionString(const QString& spec) {
@@ -46,6 +72,40 @@ void CadTableLink::ResetResults() {
   calculation_.ResetResults(ctx);
 }
 
+// Calls from table procedures and window events.
+void CadTableLink::RefreshShowSelect() {
+  Reported([this] {
+    CadTableContext ctx = Context();
+    trellis::RefreshShowSelect(ctx);
+  });
+}
+
+void CadTableLink::ResetGroupHighlight() {
+  Reported([this] {
+    CadTableContext ctx = Context();
+    trellis::ResetGroupHighlight(ctx);
+  });
+}
+
+void CadTableLink::UpdateGroupButtons() {
+  TableContext ctx = app_.Tables();
+  trellis::UpdateGroupButtons(ctx);
+}
+
+void CadTableLink::ApplyTableSetvar() {
+  Reported([this] {
+    CadTableContext ctx = Context();
+    setvar_.Apply(ctx);
+  });
+}
+
+void CadTableLink::RunTableHook(const QString& key) {
+  Reported([this, &key] {
+    MacroContext ctx = Macros();
+    trellis::RunTableHook(ctx, key);
+  });
+}
+
 void CadTableLink::BuildMacroButtons() {
   TableContext ctx = app_.Tables();
   trellis::BuildMacroButtons(ctx);
@@ -57,60 +117,24 @@ void CadTableLink::BuildTableToolbar() {
 }
 
 void CadTableLink::LeftToolbarClick(int position) {
-  MacroContext ctx = Macros();
-  trellis::LeftToolbarClick(ctx, position);
+  Reported([this, position] {
+    MacroContext ctx = Macros();
+    trellis::LeftToolbarClick(ctx, position);
+  });
 }
 
 void CadTableLink::TableToolbarClick(int position) {
-  MacroContext ctx = Macros();
-  trellis::TableToolbarClick(ctx, app_.settings, position);
+  Reported([this, position] {
+    MacroContext ctx = Macros();
+    trellis::TableToolbarClick(ctx, app_.settings, position);
+  });
 }
 
 void CadTableLink::ReapplyLayerButtons(bool switchOn) {
-  MacroContext ctx = Macros();
-  trellis::ReapplyLayerButtons(ctx, switchOn);
-}
-
-void CadTableLink::OpenDocument(const QString& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-CadTableContext CadTableLink::Context() {
-  return CadTableContext{app_.Tables(), cad_, app_.prompter, *this};
-}
-
-bool CadTableLink::ConnectCad(bool silent) {
-  return cad_.ConnectCad(silent);
-}
-
-void CadTableLink::AssignRegionToRow() {
-  CadTableContext ctx = Context();
-  trellis::AssignRegionToRow(ctx);
-}
-
-void CadTableLink::ShowSelect(bool pressed) {
-  CadTableContext ctx = Context();
-  trellis::ShowSelect(ctx, pressed);
-}
-
-void CadTableLink::RefreshShowSelect() {
-  CadTableContext ctx = Context();
-  trellis::RefreshShowSelect(ctx);
-}
-
-void CadTableLink::ResetGroupHighlight() {
-  CadTableContext ctx = Context();
-  trellis::ResetGroupHighlight(ctx);
-}
-
-void CadTableLink::UpdateGroupButtons() {
-  TableContext ctx = app_.Tables();
-  trellis::UpdateGroupButtons(ctx);
-}
-
-void CadTableLink::ApplyTableSetvar() {
-  CadTableContext ctx = Context();
-  setvar_.Apply(ctx);
+  Reported([this, switchOn] {
+    MacroContext ctx = Macros();
+    trellis::ReapplyLayerButtons(ctx, switchOn);
+  });
 }
 
 void CadTableLink::SetStatusPanel(int panel, const QString& text) {
@@ -119,6 +143,10 @@ void CadTableLink::SetStatusPanel(int panel, const QString& text) {
 
 void CadTableLink::ActivateMainWindow() {
   if (window_) window_->ActivateMainWindow();
+}
+
+void CadTableLink::OpenDocument(const QString& path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 }  // namespace trellis

@@ -6,6 +6,8 @@
 #include "cad/GroupDisplay.h"
 #include "cad/MacroCalls.h"
 
+#include <functional>
+
 namespace trellis {
 
 class Activator;
@@ -51,6 +53,7 @@ class CadTableLink : public CadWindow {
  private:
   CadTableContext Context();
   MacroContext Macros();
+  void Reported(const std::function<void()>& work);
 
   ApplicationContext& app_;
   CadConnection& cad_;
