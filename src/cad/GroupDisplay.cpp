@@ -21,6 +21,10 @@ bool IsPressed(const Toolbar& toolbar, const char* key) {
   return position != 0 && toolbar.Button(position).pressed;
 }
 
+bool AllowsArrow(const TableContext& ctx) {
+  return CurrentTableKeyValue(ctx, QStringLiteral("Arrow")) != QLatin1String("-");
+}
+
 // "NAME:value|…" with the host's present value of each name in List.
 QString HostValuesOf(const CadDocument& document, const QString& list) {
   QStringList current;
@@ -51,11 +55,9 @@ void UpdateGroupButtons(TableContext& ctx) {
   EnableButton(toolbar, "Show", false);
   if (CurrentTableKeyValue(ctx, QStringLiteral("Group")).isEmpty()) return;
   const Grid& grid = ctx.window.fg1;
-  if (grid.Cols() < 2 || grid.Row() != grid.RowSel()) return;
+  if (grid.Cols() < 1 || grid.Row() != grid.RowSel()) return;
   EnableButton(toolbar, "Show", true);
-  if (CurrentTableKeyValue(ctx, QStringLiteral("Arrow")) != QLatin1String("-")) {
-    EnableButton(toolbar, "Arrow", !IsPressed(toolbar, "Show"));
-  }
+  if (AllowsArrow(ctx)) EnableButton(toolbar, "Arrow", !IsPressed(toolbar, "Show"));
 }
 
 void ShowSelect(CadTableContext& ctx, bool pressed) {
@@ -67,7 +69,8 @@ void ShowSelect(CadTableContext& ctx, bool pressed) {
     ctx.cad.Application().Update();
     ctx.window.ActivateMainWindow();
   }
-  EnableButton(ctx.tables.window.Toolbar1, "Arrow", !pressed);
+  // No binding while showing; a table that never binds keeps "Arrow" off either way.
+  EnableButton(ctx.tables.window.Toolbar1, "Arrow", !pressed && AllowsArrow(ctx.tables));
 }
 
 void RefreshShowSelect(CadTableContext& ctx) {

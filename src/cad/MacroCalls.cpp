@@ -92,6 +92,8 @@ void RunTableMacro(MacroContext& ctx, const QString& progId, const QString& meth
   } catch (const AutomationError&) {
     return;
   }
+  // The base name is the one by-reference argument taken back: the main window object and the
+  // document are the program's own, so what a macro puts in their places is not adopted.
   if (args.size() > 2) project.projectBaseName = args[2].toString();
 }
 

@@ -41,6 +41,7 @@ ButtonStyle StyleOf(const QString& text, ButtonStyle otherwise) {
   return number && value >= 0 && value <= 5 ? ButtonStyle(value) : otherwise;
 }
 
+// "NotGetAC" is "true" in any letter case; "ShowTable" and "ReLayers" only in small letters.
 bool IsTrue(const QString& text) {
   return text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
 }
@@ -189,11 +190,11 @@ void TableToolbarClick(MacroContext& ctx, SettingsStore& settings, int position)
   if (!IsTrue(ctx.tables.ini.ReadIni(section, u"NotGetAC", file)) && !ctx.cad.ConnectCad(false)) return;
   RunActionString(ctx, toolbar.Button(position).tag, false, 0);
   if (!FileExists(file)) return;
-  if (IsTrue(ctx.tables.ini.ReadIni(section, u"ShowTable", file))) {
+  if (ctx.tables.ini.ReadIni(section, u"ShowTable", file) == QLatin1String("true")) {
     ctx.tables.tables.lastOpenedTableKey.clear();
     OpenCurrentTable(ctx.tables);
   }
-  if (IsTrue(ctx.tables.ini.ReadIni(section, u"ReLayers", file))) ReapplyLayerButtons(ctx, true);
+  if (ctx.tables.ini.ReadIni(section, u"ReLayers", file) == QLatin1String("true")) ReapplyLayerButtons(ctx, true);
 }
 
 void ReapplyLayerButtons(MacroContext& ctx, bool switchOn) {

@@ -91,7 +91,8 @@ void FillGroupByCopies(CadTableContext& ctx, const CadSelectionSet& picked, cons
 QString CurrentRowGroupName(const TableContext& ctx) {
   const QString group = CurrentTableKeyValue(ctx, QStringLiteral("Group"));
   const Grid& grid = ctx.window.fg1;
-  if (group.isEmpty() || grid.Cols() < 2 || grid.Row() != grid.RowSel()) return QString();
+  // The grid's own count includes the row-number column, so one data column is enough.
+  if (group.isEmpty() || grid.Cols() < 1 || grid.Row() != grid.RowSel()) return QString();
   const QString first = grid.Data().Cell(grid.Row(), 1);
   if (!ParseLocaleNumber(first)) return QString();
   return kServiceLayerPrefix + group + u'_' + FormatWithZeros(first, 3);

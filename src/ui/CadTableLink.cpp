@@ -16,7 +16,7 @@ namespace trellis {
 
 void CadTableLink::AttachWindow(MainWindow* window) {
   window_ = window;
-  windowObject_ = window ? std::make_shared<MainWindowObject>(window, *this) : nullptr;
+  windowObject_ = window ? std::make_shared<MainWindowObject>(window, app_, *this) : nullptr;
 }
 
 CadTableContext CadTableLink::Context() {

@@ -208,14 +208,21 @@ void MainWindow::ConnectControls() {
     }
   });
   connect(toolbarB_, &ToolbarView::ButtonClicked, this, [this](int position) {
+    // A table toolbar action may change the data: the project counts as changed.
+    app_.project.projectSaved = false;
     if (app_.hooks.cad) app_.hooks.cad->TableToolbarClick(position);
   });
-  // The table toolbar shows while the current table has buttons.
+  // The table toolbar appears with the first table that has buttons, and stays.
   connect(&w.ToolbarB, &Toolbar::Changed, this, [this] {
-    const bool wanted = app_.window.ToolbarB.Count() > 0;
-    if (toolbarB_->isVisibleTo(this) == wanted) return;
-    toolbarB_->setVisible(wanted);
+    if (app_.window.ToolbarB.Count() == 0 || toolbarB_->isVisibleTo(this)) return;
+    toolbarB_->show();
     FormResize();
+  });
+  // The group buttons and the shown group follow the current row.
+  connect(fg1_, &GridView::UserSelectionChanged, this, [this] {
+    if (!app_.window.fg1.SelectionEventsOn()) return;
+    app_.hooks.UpdateGroupButtons();
+    app_.hooks.RefreshShowSelect();
   });
   connect(tabs1_, &TabStripView::TabClicked, this, [this] {
     TableContext ctx = app_.Tables();
@@ -281,7 +288,8 @@ void MainWindow::Load() {
     app_.settings.SaveSetting(ProgramTitle(), u"main", u"AppPath", app_.installationFolder);
     app_.seams->CopyTemplates();
     BuildGroupButtons(ctx);
-    app_.seams->BuildMacroButtons();
+    // Without a table catalogue the left toolbar stays empty.
+    if (FileExists(TablesIniPath(app_.installationFolder))) app_.seams->BuildMacroButtons();
     LoadCatalogue(ctx);
     toolbarLeftWidthTwips_ = Tw(toolbarLeft1_->ButtonExtent()) + 60;
     const bool big = app_.settings.GetSetting(ProgramTitle(), u"View", u"BigBut") == QLatin1String("1");

@@ -6,19 +6,23 @@
 
 namespace trellis {
 
+class ApplicationContext;
 class CadTableLink;
 class MainWindow;
 
-// The main window as macros see it (their fourth argument): its caption, and ShowSelect, the
-// window's public operation that marks the current row's group in the drawing.
+// The main window as macros see it (their fourth argument): its caption and the window's public
+// operations that need no dialog: UpdateLinks, DeleteNoLink, ShowSelect, AllEnabled,
+// fg1SelectedBmp, SetIm32 and SetIm.
 class MainWindowObject : public TableDispatch<MainWindowObject> {
  public:
-  MainWindowObject(MainWindow* window, CadTableLink& cad) : window_(window), cad_(cad) {}
+  MainWindowObject(MainWindow* window, ApplicationContext& app, CadTableLink& cad)
+      : window_(window), app_(app), cad_(cad) {}
   static const MemberTable<MainWindowObject>& Members();
   void EnsureUsable(const QString& member) const;
 
  private:
   QPointer<MainWindow> window_;
+  ApplicationContext& app_;
   CadTableLink& cad_;
 };
 

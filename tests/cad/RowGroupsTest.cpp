@@ -101,9 +101,11 @@ TEST_F(RowGroups, ShowMarksTheRowsGroupAndTheButtonsFollowTheTable) {
   t_.window.fg1.SelectRows(1, 2);
   UpdateGroupButtons(t_.ctx);
   EXPECT_FALSE(Enabled("Show"));
-  ShowTable(2);  // Arrow=-: "Show" only
+  ShowTable(2);  // Arrow=-: "Show" only, also once "Show" is released
   UpdateGroupButtons(t_.ctx);
   EXPECT_TRUE(Enabled("Show"));
+  EXPECT_FALSE(Enabled("Arrow"));
+  ShowSelect(ctx_, false);
   EXPECT_FALSE(Enabled("Arrow"));
 }
 
