@@ -94,7 +94,7 @@ void RunTableMacro(MacroContext& ctx, const QString& progId, const QString& meth
   }
   // The base name is the one by-reference argument taken back: the main window object and the
   // document are the program's own, so what a macro puts in their places is not adopted.
-  if (args.size() > 2) project.projectBaseName = args[2].toString();
+  if (args.size() > 2 && args[2].typeId() == QMetaType::QString) project.projectBaseName = args[2].toString();
 }
 
 void RunActionString(MacroContext& ctx, const QString& spec, bool switchOn, int buttonNumber) {

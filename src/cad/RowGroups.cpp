@@ -165,6 +165,7 @@ void SelectInCad(CadTableContext& ctx, const QString& filterTypes, const QString
   if (!cad.Application().IsSet()) return;
   cad.ActivateCadWindow();
   const CadSelectionSet& set = cad.SelectionSet();
+  if (!set.IsSet()) return;
   if (!filterTypes.isEmpty() && !filterData.isEmpty()) {
     if (cad.Host().isAutoCad) {
       const QStringList types = filterTypes.split(u'|');
