@@ -12,6 +12,11 @@ inline constexpr QChar kPathSeparator = u'\\';
 inline constexpr QChar kPathSeparator = u'/';
 #endif
 
+// Name inside Folder (a folder path without a trailing separator).
+inline QString PathIn(const QString& folder, const QString& name) {
+  return folder + kPathSeparator + name;
+}
+
 // True when a regular file matches Path; "*" and "?" in the last part match as Windows does
 // (without case, "*.*" matches every name). Linux has no hidden or system attribute, and the
 // program's own nameless working files begin with a full stop, so dot files count.

@@ -32,8 +32,6 @@ void EmptyAndRemove(const QString& folder) {
   QDir().rmdir(folder);
 }
 
-QString Join(const QString& folder, const QString& name) { return folder + kPathSeparator + name; }
-
 }  // namespace
 
 WorkingFolders::WorkingFolders(SettingsStore& settings, QString systemDrive, qint64 instanceNumber)
@@ -49,7 +47,7 @@ QString WorkingFolders::DefaultSystemDrive() {
 
 QString WorkingFolders::GetFamilyFolder() {
   if (familyFolder_.size() >= 3) return familyFolder_;
-  const QString fallback = Join(systemDrive_, FamilyKey());
+  const QString fallback = PathIn(systemDrive_, FamilyKey());
   if (!FolderExists(fallback)) CreateFolder(fallback);
   const QString stored = settings_.GetSetting(FamilyKey(), u"Folds_1", u"Path", fallback);
   // Only the default folder and folders inside it are accepted.
@@ -58,10 +56,10 @@ QString WorkingFolders::GetFamilyFolder() {
   return familyFolder_;
 }
 
-QString WorkingFolders::TempArea() { return Join(GetFamilyFolder(), QStringLiteral("Temp")); }
+QString WorkingFolders::TempArea() { return PathIn(GetFamilyFolder(), QStringLiteral("Temp")); }
 
 QString WorkingFolders::InstanceFolder() {
-  return Join(TempArea(), QString::number(instanceNumber_));
+  return PathIn(TempArea(), QString::number(instanceNumber_));
 }
 
 QString WorkingFolders::WorkingFolderPath() {
@@ -84,7 +82,7 @@ QString WorkingFolders::GetDxfFolder() {
   // With Main/TempDir in force the per-instance folder is not the working folder, and the DXF
   // folder still needs it as its parent, so it is made here.
   if (!FolderExists(InstanceFolder())) CreateFolder(InstanceFolder());
-  const QString dxf = Join(InstanceFolder(), QStringLiteral("DXF"));
+  const QString dxf = PathIn(InstanceFolder(), QStringLiteral("DXF"));
   if (!FolderExists(dxf)) CreateFolder(dxf);
   return dxf;
 }
@@ -96,7 +94,7 @@ void WorkingFolders::RemoveWorkingFolder() {
 
 void WorkingFolders::RemoveDxfFolder() {
   if (FolderExists(TempArea()) && FolderExists(WorkingFolderPath())) {
-    EmptyAndRemove(Join(InstanceFolder(), QStringLiteral("DXF")));
+    EmptyAndRemove(PathIn(InstanceFolder(), QStringLiteral("DXF")));
   }
 }
 
@@ -105,10 +103,10 @@ void CleanTempArea(const QString& folder) {
   const QDir area(folder);
   for (const QString& name : area.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
                                             QDir::Unsorted)) {
-    const QString instance = Join(folder, name);
-    const QString dxf = Join(instance, QStringLiteral("DXF"));
+    const QString instance = PathIn(folder, name);
+    const QString dxf = PathIn(instance, QStringLiteral("DXF"));
     // The CAD side may leave this marker write-protected.
-    QFile::setPermissions(Join(dxf, QStringLiteral("1.tmp.tmp")),
+    QFile::setPermissions(PathIn(dxf, QStringLiteral("1.tmp.tmp")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                               QFile::ReadOther);
     EmptyAndRemove(dxf);

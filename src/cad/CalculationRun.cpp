@@ -1,5 +1,6 @@
 #include "cad/CalculationRun.h"
 
+#include "app/FilePaths.h"
 #include "app/IniFiles.h"
 #include "app/WorkingFolders.h"
 #include "cad/CadConnection.h"
@@ -15,8 +16,8 @@ namespace {
 const QString kResultTag = QStringLiteral("1");
 
 QString SettingsFile(MacroContext& ctx) {
-  return ctx.tables.folders.GetWorkingFolder() + u'/' + ctx.tables.project.projectBaseName +
-         QStringLiteral(".ini");
+  return PathIn(ctx.tables.folders.GetWorkingFolder(),
+                ctx.tables.project.projectBaseName + QStringLiteral(".ini"));
 }
 
 bool IsResultButton(const Toolbar& toolbar, int position) {

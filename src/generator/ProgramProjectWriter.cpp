@@ -11,16 +11,9 @@
 #include <QFileInfo>
 
 namespace trellis {
-namespace {
-
-QString InFolder(const QString& folder, const QString& name) {
-  return folder + kPathSeparator + name;
-}
-
-}  // namespace
 
 QString ProgramProjectFullName(const QString& projectPath) {
-  return InFolder(ParentFolder(projectPath), BaseNameOf(projectPath) + QStringLiteral(".vbp"));
+  return PathIn(ParentFolder(projectPath), BaseNameOf(projectPath) + QStringLiteral(".vbp"));
 }
 
 ProgramProjectWriter::ProgramProjectWriter(QString installationFolder, QString familyFolder,
@@ -60,22 +53,22 @@ ProgramProjectOutcome ProgramProjectWriter::SaveVB2(const QString& projectPath,
   form += cp1251::Encode(
       BuildProgramModule(BaseNameOf(projectPath), ParentFolder(projectPath), familyFolder_, ini_));
   allWritten &=
-      writer_.PrintBytesToFile(InFolder(folder, QStringLiteral("frmVB.frm")), std::move(form));
+      writer_.PrintBytesToFile(PathIn(folder, QStringLiteral("frmVB.frm")), std::move(form));
 
-  if (!CopyFormResources(InFolder(folder, QStringLiteral("frmVB.frx")))) {
+  if (!CopyFormResources(PathIn(folder, QStringLiteral("frmVB.frx")))) {
     return ProgramProjectOutcome::ResourceNotCopied;
   }
   allWritten &= writer_.PrintBytesToFile(
       fullNameVB, ReadWholeFileBytes(TemplateFile(QStringLiteral("VB.vbp"))));
   allWritten &=
-      writer_.PrintBytesToFile(InFolder(folder, QStringLiteral("mdlFuncApi.bas")),
+      writer_.PrintBytesToFile(PathIn(folder, QStringLiteral("mdlFuncApi.bas")),
                                ReadWholeFileBytes(TemplateFile(QStringLiteral("mdlFuncApi.bas"))));
   return allWritten ? ProgramProjectOutcome::Written : ProgramProjectOutcome::FileNotWritten;
 }
 
 QString ProgramProjectWriter::TemplateFile(const QString& name) const {
-  return InFolder(
-      InFolder(InFolder(installationFolder_, QStringLiteral("Template")), QStringLiteral("tr")),
+  return PathIn(
+      PathIn(PathIn(installationFolder_, QStringLiteral("Template")), QStringLiteral("tr")),
       name);
 }
 

@@ -44,7 +44,7 @@ FolderArchiveResult WriteFolderArchive(const QString& folder, const QString& zip
           ? QStringList()
           : QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
   for (const QString& name : names) {
-    const QString path = folder + kPathSeparator + name;
+    const QString path = PathIn(folder, name);
     if (IsSameFile(path, zipPath)) continue;
     if (!zip.CopyFileToArchive(path))
       result.skipped << name + QStringLiteral(": ") + zip.ErrorText();

@@ -15,10 +15,6 @@
 namespace trellis {
 namespace {
 
-QString PathIn(const QString& folder, const QString& name) {
-  return folder + kPathSeparator + name;
-}
-
 // Regular files only, dot files included, in name order without case as NTFS lists them;
 // pipes and devices are left out, since reading one could block.
 QStringList FilesOf(const QString& folder) {

@@ -23,10 +23,6 @@ namespace {
 
 const QString kStartupTitle = QStringLiteral("Новый проект");
 
-QString PathIn(const QString& folder, const QString& name) {
-  return folder + kPathSeparator + name;
-}
-
 QString CurrentTableFile(ProjectContext& ctx) {
   return TableFileName(ctx.tables, ctx.tables.tables.currentTableKey);
 }

@@ -152,7 +152,7 @@ QString TableFileName(TableContext& ctx, const QString& tableKey) {
 }
 
 QString WorkingFilePath(TableContext& ctx, const QString& fileName) {
-  return ctx.folders.GetWorkingFolder() + kPathSeparator + fileName;
+  return PathIn(ctx.folders.GetWorkingFolder(), fileName);
 }
 
 QString TableFilePath(TableContext& ctx, int index) {

@@ -1,3 +1,4 @@
+#include "BusTestSupport.h"
 #include "SampleObject.h"
 
 #include "automation/Arguments.h"
@@ -8,17 +9,6 @@
 
 namespace trellis::test {
 namespace {
-
-template <typename Call>
-AutomationError ErrorOf(Call call) {
-  try {
-    call();
-  } catch (const AutomationError& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no AutomationError";
-  return AutomationError(QString(), QString());
-}
 
 TEST(LateBinding, MembersAnswerInAnyLetterCaseAsPropertyOrMethod) {
   SampleObject object;

@@ -99,17 +99,7 @@ void HostGroups::Delete(const HostGroup* group) {
 const MemberTable<HostGroups>& HostGroups::Members() {
   static const MemberTable<HostGroups> table = [] {
     MemberTable<HostGroups> t;
-    t.Property(QStringLiteral("Count"), [](HostGroups& c) { return int(c.groups_.size()); });
-    t.Function(QStringLiteral("Add"), [](HostGroups& c, QVariantList& args) {
-      RequireArguments(args, 1, 1, QStringLiteral("Add"));
-      return ObjectValue(c.Add(ToText(args[0], QStringLiteral("Add"))));
-    });
-    t.Function(QStringLiteral("Item"), [](HostGroups& c, QVariantList& args) {
-      RequireArguments(args, 1, 1, QStringLiteral("Item"));
-      return ObjectValue(ItemAt(
-          c.groups_, args[0], [&c](const QString& name) { return c.Find(name); },
-          QStringLiteral("Item")));
-    });
+    AddCollectionMembers(t, &HostGroups::groups_);
     return t;
   }();
   return table;

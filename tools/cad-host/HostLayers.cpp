@@ -65,17 +65,7 @@ std::shared_ptr<HostLayer> HostLayers::Add(const QString& name) {
 const MemberTable<HostLayers>& HostLayers::Members() {
   static const MemberTable<HostLayers> table = [] {
     MemberTable<HostLayers> t;
-    t.Property(QStringLiteral("Count"), [](HostLayers& c) { return int(c.layers_.size()); });
-    t.Function(QStringLiteral("Add"), [](HostLayers& c, QVariantList& args) {
-      RequireArguments(args, 1, 1, QStringLiteral("Add"));
-      return ObjectValue(c.Add(ToText(args[0], QStringLiteral("Add"))));
-    });
-    t.Function(QStringLiteral("Item"), [](HostLayers& c, QVariantList& args) {
-      RequireArguments(args, 1, 1, QStringLiteral("Item"));
-      return ObjectValue(ItemAt(
-          c.layers_, args[0], [&c](const QString& name) { return c.Find(name); },
-          QStringLiteral("Item")));
-    });
+    AddCollectionMembers(t, &HostLayers::layers_);
     return t;
   }();
   return table;

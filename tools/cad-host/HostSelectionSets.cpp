@@ -150,17 +150,7 @@ void HostSelectionSets::Delete(const HostSelectionSet* set) {
 const MemberTable<HostSelectionSets>& HostSelectionSets::Members() {
   static const MemberTable<HostSelectionSets> table = [] {
     MemberTable<HostSelectionSets> t;
-    t.Property(QStringLiteral("Count"), [](HostSelectionSets& c) { return int(c.sets_.size()); });
-    t.Function(QStringLiteral("Add"), [](HostSelectionSets& c, QVariantList& args) {
-      RequireArguments(args, 1, 1, QStringLiteral("Add"));
-      return ObjectValue(c.Add(ToText(args[0], QStringLiteral("Add"))));
-    });
-    t.Function(QStringLiteral("Item"), [](HostSelectionSets& c, QVariantList& args) {
-      RequireArguments(args, 1, 1, QStringLiteral("Item"));
-      return ObjectValue(ItemAt(
-          c.sets_, args[0], [&c](const QString& name) { return c.Find(name); },
-          QStringLiteral("Item")));
-    });
+    AddCollectionMembers(t, &HostSelectionSets::sets_);
     return t;
   }();
   return table;
