@@ -30,8 +30,7 @@ void CalculationRun::RunCalculation(MacroContext& ctx) {
   if (!ctx.cad.ConnectCad(false)) return;
   const QString settings = SettingsFile(ctx);
   ctx.tables.ini.WriteIni(u"Calc", u"AfterCalc", u"0", settings);
-  const QString key = ctx.tables.tables.currentTableKey;
-  if (!key.isEmpty()) SaveTable(ctx.tables, WorkingFilePath(ctx.tables, TableFileName(ctx.tables, key)));
+  SaveCurrentTable(ctx.tables);
   RunButtonsIniSection(ctx, QStringLiteral("Ex"));
   resultsAvailable_ = ctx.tables.ini.ReadIni(u"Calc", u"AfterCalc", settings) == QLatin1String("1");
   EnableResultButtons(ctx);

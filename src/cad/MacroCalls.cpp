@@ -7,7 +7,6 @@
 #include "automation/AutomationError.h"
 #include "cad/CadConnection.h"
 #include "cad/CadTableContext.h"
-#include "tables/CatalogueLoading.h"
 #include "tables/GridFilling.h"
 #include "tables/InstallationFiles.h"
 #include "tables/ProjectState.h"
@@ -32,12 +31,6 @@ void RunMacroList(MacroContext& ctx, const QString& list) {
     if (separator <= 0 || separator == item.size() - 1) continue;
     RunTableMacro(ctx, item.left(separator), item.mid(separator + 1));
   }
-}
-
-void SaveShownTable(MacroContext& ctx) {
-  const QString key = ctx.tables.tables.currentTableKey;
-  if (key.isEmpty()) return;
-  SaveTable(ctx.tables, WorkingFilePath(ctx.tables, TableFileName(ctx.tables, key)));
 }
 
 }  // namespace
@@ -71,7 +64,7 @@ void MacroCache::Release() {
 
 void RunTableMacro(MacroContext& ctx, const QString& progId, const QString& method) {
   try {
-    SaveShownTable(ctx);
+    SaveCurrentTable(ctx.tables);
   } catch (...) {
     // The call goes on with the file as it is.
   }

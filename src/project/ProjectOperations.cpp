@@ -27,16 +27,15 @@ QString CurrentTableFile(ProjectContext& ctx) {
   return TableFileName(ctx.tables, ctx.tables.tables.currentTableKey);
 }
 
-// An empty working folder with the template files of the given folders.
-QString FreshWorkingFolder(ProjectContext& ctx, std::initializer_list<const char*> templates) {
+// An empty working folder with the files of both template folders: those of every project
+// (tr), then the initial files of a new one (tr2).
+void FreshWorkingFolder(ProjectContext& ctx) {
   WorkingFolders& folders = ctx.tables.folders;
   folders.RemoveWorkingFolder();
   const QString working = folders.GetWorkingFolder();
-  for (const char* which : templates) {
-    CopyTemplates(ctx.tables.installationFolder, QLatin1String(which), working,
-                  ctx.tables.project.projectBaseName);
+  for (const QString& which : {QStringLiteral("tr"), QStringLiteral("tr2")}) {
+    CopyTemplates(ctx.tables.installationFolder, which, working, ctx.tables.project.projectBaseName);
   }
-  return working;
 }
 
 void RememberProjectFolder(ProjectContext& ctx, const QString& path) {
@@ -65,7 +64,7 @@ void CreateStartupProject(ProjectContext& ctx) {
   project.projectPath.clear();
   project.projectTitle = kStartupTitle;
   project.projectBaseName = project.projectTitle;
-  FreshWorkingFolder(ctx, {"tr", "tr2"});
+  FreshWorkingFolder(ctx);
   // The window's load showed the table before the project's files existed; showing it again
   // from the new working file keeps the first tab switch from writing that empty table over
   // the initial file. Opening the table runs its MacrosStart hook.
@@ -79,7 +78,7 @@ void InitNewProject(ProjectContext& ctx) {
   project.projectPath.clear();
   project.projectTitle.clear();
   ctx.tables.window.Report1.Clear();
-  FreshWorkingFolder(ctx, {"tr", "tr2"});
+  FreshWorkingFolder(ctx);
   TabStrip& tabs = ctx.tables.window.Tabs1;
   if (tabs.Count() > 0) {
     tabs.Select(1);
@@ -139,8 +138,7 @@ bool SaveProjectFile(ProjectContext& ctx, const QString& path) {
   const QString base = ctx.tables.project.projectBaseName;
   const QString working = ctx.tables.folders.GetWorkingFolder();
   const QString tableFile = CurrentTableFile(ctx);
-  if (!ctx.tables.tables.currentTableKey.isEmpty())
-    SaveTable(ctx.tables, PathIn(working, tableFile));
+  SaveCurrentTable(ctx.tables);
   WriteCalcSettings(ctx.tables.ini, ctx.settings, PathIn(working, base + QStringLiteral(".ini")));
   const bool copied = CopyProjectFiles(working, projectFolder, base, Durability::Durable,
                                        ctx.tables.window.Report1);

@@ -131,4 +131,10 @@ bool SaveTable(TableContext& ctx, const QString& path) {
   return SaveTableData(ctx.window.fg1.Data(), path, ctx.writer);
 }
 
+bool SaveCurrentTable(TableContext& ctx) {
+  const QString key = ctx.tables.currentTableKey;
+  if (key.isEmpty()) return false;
+  return SaveTable(ctx, WorkingFilePath(ctx, TableFileName(ctx, key)));
+}
+
 }  // namespace trellis

@@ -28,5 +28,7 @@ void fg1SelectedBmp(Grid& grid);
 
 // Writes the main grid's table unless the file already holds it. True when it wrote.
 bool SaveTable(TableContext& ctx, const QString& path);
+// SaveTable into the current table's working file; nothing while no table is current.
+bool SaveCurrentTable(TableContext& ctx);
 
 }  // namespace trellis

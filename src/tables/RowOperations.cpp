@@ -72,7 +72,7 @@ bool DeleteRows(TableContext& ctx, Prompter& prompter) {
   if (answer != MessageAnswer::Yes) return false;
 
   grid.Data().RemoveRows(first, last - first + 1);
-  SaveTable(ctx, WorkingFilePath(ctx, TableFileName(ctx, ctx.tables.currentTableKey)));
+  SaveCurrentTable(ctx);
   ApplyColumnWidths(grid);
   grid.NotifyReset();
   grid.SetSelectionEventsOn(false);
