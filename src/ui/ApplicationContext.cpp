@@ -2,6 +2,7 @@
 
 #include "app/Pause.h"
 #include "ui/CadTableLink.h"
+#include "ui/MainWindow.h"
 
 #include <QCoreApplication>
 
@@ -27,6 +28,18 @@ void WindowTableHooks::RunTableHook(const QString& key) {
 
 void WindowTableHooks::BuildTableToolbar() {
   if (cad) cad->BuildTableToolbar();
+}
+
+void WindowTableHooks::ApplyToolbarSize() {
+  if (window) window->ApplyToolbarSize();
+}
+
+void WindowTableHooks::ShowTableHelp(const QString& tableKey) {
+  if (window) window->ShowTableHelp(tableKey);
+}
+
+void WindowTableHooks::FocusGrid() {
+  if (window) window->FocusGrid();
 }
 
 void WindowTableHooks::ProcessEvents() { QCoreApplication::processEvents(); }

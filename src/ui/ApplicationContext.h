@@ -11,24 +11,19 @@
 #include "tables/WindowModel.h"
 #include "ui/ProgramSeams.h"
 
-#include <functional>
 #include <memory>
 
 namespace trellis {
 
 class CadTableLink;
+class MainWindow;
 
-// The table procedures' calls out, answered by the main window once it exists.
+// The table procedures' calls out, answered by the main window and the CAD link once they
+// exist (tests run without either or both).
 class WindowTableHooks : public TableHooks {
  public:
-  std::function<void(const QString&)> showTableHelp;
-  std::function<void()> focusGrid;
-  // The CAD link, when the program has one (tests run without a host).
+  MainWindow* window = nullptr;
   CadTableLink* cad = nullptr;
-  // Large or small toolbar images as the user chose, for a table toolbar just built.
-  std::function<void()> applyToolbarSize;
-  // The busy state of long file work disables the whole main window.
-  std::function<void(bool)> setMainWindowEnabled;
 
   bool ConnectCad(bool silent) override;
   void ApplyTableSetvar() override;
@@ -36,15 +31,9 @@ class WindowTableHooks : public TableHooks {
   void UpdateGroupButtons() override;
   void RunTableHook(const QString& key) override;
   void BuildTableToolbar() override;
-  void ApplyToolbarSize() override {
-    if (applyToolbarSize) applyToolbarSize();
-  }
-  void ShowTableHelp(const QString& tableKey) override {
-    if (showTableHelp) showTableHelp(tableKey);
-  }
-  void FocusGrid() override {
-    if (focusGrid) focusGrid();
-  }
+  void ApplyToolbarSize() override;
+  void ShowTableHelp(const QString& tableKey) override;
+  void FocusGrid() override;
   void ProcessEvents() override;
   void Pause(float seconds) override;
 };

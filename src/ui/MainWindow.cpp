@@ -76,10 +76,7 @@ MainWindow::MainWindow(ApplicationContext& app, QWidget* parent) : QWidget(paren
 }
 
 MainWindow::~MainWindow() {
-  app_.hooks.showTableHelp = nullptr;
-  app_.hooks.focusGrid = nullptr;
-  app_.hooks.setMainWindowEnabled = nullptr;
-  app_.hooks.applyToolbarSize = nullptr;
+  app_.hooks.window = nullptr;
 }
 
 int MainWindow::Px(int twips) const { return TwipsToPixels(twips, logicalDpiX()); }
@@ -174,16 +171,19 @@ void MainWindow::CreateControls() {
   });
   for (const QString& line : w.Report1.Lines()) report1_->append(line);
 
-  app_.hooks.showTableHelp = [this](const QString& key) { ShowTableHelp(key); };
-  app_.hooks.focusGrid = [this] { FocusGrid(); };
-  app_.hooks.setMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
-  app_.hooks.applyToolbarSize = [this] {
-    if (app_.settings.GetSetting(ProgramTitle(), u"View", u"BigBut") == QLatin1String("1")) {
-      SetIm32();
-    } else {
-      SetIm();
-    }
-  };
+  app_.hooks.window = this;
+}
+
+bool MainWindow::BigButtonsChosen() const {
+  return app_.settings.GetSetting(ProgramTitle(), u"View", u"BigBut") == QLatin1String("1");
+}
+
+void MainWindow::ApplyToolbarSize() {
+  if (BigButtonsChosen()) {
+    SetIm32();
+  } else {
+    SetIm();
+  }
 }
 
 void MainWindow::ConnectControls() {
@@ -292,8 +292,8 @@ void MainWindow::Load() {
     if (FileExists(TablesIniPath(app_.installationFolder))) app_.seams->BuildMacroButtons();
     LoadCatalogue(ctx);
     toolbarLeftWidthTwips_ = Tw(toolbarLeft1_->ButtonExtent()) + 60;
-    const bool big = app_.settings.GetSetting(ProgramTitle(), u"View", u"BigBut") == QLatin1String("1");
-    if (big) SetIm32(); else SetIm();
+    const bool big = BigButtonsChosen();
+    ApplyToolbarSize();
     UpdateCaption(w, app_.project);
     FormResize();
     PlaceWindow(big);

@@ -44,6 +44,8 @@ class MainWindow : public QWidget {
   void FormResize();
   void SetIm32();
   void SetIm();
+  // Large or small toolbar images, as the user chose.
+  void ApplyToolbarSize();
   void SetCapToolbarB();
   void DelCapToolbarB();
   void ShowTableHelp(const QString& section);
@@ -70,6 +72,8 @@ class MainWindow : public QWidget {
   void OnLowerTabClick();
   void OnErrorListClick(int row);
   void OnStopPanelClick();
+  // The user's choice of large toolbar images (setting View/BigBut).
+  bool BigButtonsChosen() const;
   void PlaceWindow(bool bigButtons);
   void KeepTitleBarOnScreen(bool bigButtons);
   void FillRecentProjects();

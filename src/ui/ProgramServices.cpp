@@ -9,6 +9,7 @@
 #include "project/ProjectOperations.h"
 #include "ui/ApplicationContext.h"
 #include "ui/CadTableLink.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -125,11 +126,11 @@ void ProgramServices::ReleaseMacroObject() {
 
 void ProgramServices::BeginBusy() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  if (app_.hooks.setMainWindowEnabled) app_.hooks.setMainWindowEnabled(false);
+  if (app_.hooks.window) app_.hooks.window->setEnabled(false);
 }
 
 void ProgramServices::EndBusy() {
-  if (app_.hooks.setMainWindowEnabled) app_.hooks.setMainWindowEnabled(true);
+  if (app_.hooks.window) app_.hooks.window->setEnabled(true);
   QApplication::restoreOverrideCursor();
 }
 
