@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 
@@ -65,6 +66,11 @@ bool FileExists(const QString& path) {
 bool FolderExists(const QString& path) {
   if (path.startsWith(QLatin1String("\\\\")) || path.startsWith(QLatin1String("//"))) return true;
   return AnyEntryMatches(path, [](const QFileInfo& info) { return info.exists(); });
+}
+
+QStringList FilesOf(const QString& folder) {
+  if (folder.isEmpty()) return {};
+  return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
 }
 
 QString ParentFolder(const QString& path) {

@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace trellis {
 
@@ -24,6 +25,11 @@ bool FileExists(const QString& path);
 // True for paths that begin with two separators without probing them, else for any existing
 // file or folder matching Path.
 bool FolderExists(const QString& path);
+
+// The regular files of Folder, dot files included, in name order without case as a Windows
+// listing gives them; pipes and devices are left out, since reading one could block. None for
+// an empty folder name (which would list the current folder).
+QStringList FilesOf(const QString& folder);
 
 QString ParentFolder(const QString& path);
 QString BaseNameOf(const QString& path);

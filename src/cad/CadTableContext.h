@@ -9,13 +9,11 @@ namespace trellis {
 class CadConnection;
 class Prompter;
 
-// The main window as the CAD commands and macros see it: the status bar's panels, the way back
-// to the window after the user worked in the host, and the desktop's "open".
+// The main window as the CAD commands and macros see it: the way back to the window after the
+// user worked in the host, and the desktop's "open".
 class CadWindow {
  public:
   virtual ~CadWindow() = default;
-  // Panel 1 (messages), 2 (a caption such as "Сделано, %:") or 3 (the figure); "" clears it.
-  virtual void SetStatusPanel(int panel, const QString& text) = 0;
   virtual void ActivateMainWindow() = 0;
   // Opens a file with the desktop's program for it.
   virtual void OpenDocument(const QString& path) = 0;

@@ -74,7 +74,7 @@ void RunTableMacro(MacroContext& ctx, const QString& progId, const QString& meth
   } catch (const AutomationError&) {
     return;
   }
-  ctx.window.SetStatusPanel(1, QString());
+  ctx.tables.window.StatusBar1.SetPanel(1, QString());
   ProjectState& project = ctx.tables.project;
   const CadDocument& document = ctx.cad.Document();
   QVariantList args{ctx.tables.installationFolder, ctx.tables.folders.GetWorkingFolder(),

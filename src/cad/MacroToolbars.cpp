@@ -28,7 +28,7 @@ QString ToolLeftIni(const TableContext& ctx) {
   return InstallationPath(ctx.installationFolder, QStringLiteral("ToolLeft.ini"));
 }
 
-QString Section(int number) {
+QString ButtonSection(int number) {
   return QStringLiteral("B%1").arg(number);
 }
 
@@ -98,7 +98,7 @@ void BuildMacroButtons(TableContext& ctx) {
   if (!FileExists(file)) return;
   Toolbar& toolbar = ctx.window.ToolbarLeft1;
   for (int i = 1; i <= kLeftMacroSections; ++i) {
-    const QString section = Section(i);
+    const QString section = ButtonSection(i);
     const QString name = ctx.ini.ReadIni(section, u"Name", file);
     const QString bmp = ctx.ini.ReadIni(section, u"Bmp", file);
     if (name.isEmpty() && bmp.isEmpty()) break;
@@ -123,7 +123,7 @@ void BuildTableToolbar(TableContext& ctx, SettingsStore& settings, const QString
   toolbar.Clear();
   const QString file = DescriptionFilePath(ctx.installationFolder, tableKey);
   for (int n = 1;; ++n) {
-    const QString section = Section(n);
+    const QString section = ButtonSection(n);
     const QString name = ctx.ini.ReadIni(section, u"Name", file);
     const QString bmp = ctx.ini.ReadIni(section, u"Bmp", file);
     if (name.isEmpty() && bmp.isEmpty()) break;
@@ -186,7 +186,7 @@ void TableToolbarClick(MacroContext& ctx, SettingsStore& settings, int position)
   settings.SaveSetting(ProgramTitle(), u"Shem", u"NoKC", u"0");
   settings.SaveSetting(ProgramTitle(), u"Shem", u"NoHideKC", u"1");
   const QString file = DescriptionFilePath(ctx.tables.installationFolder, ctx.tables.tables.currentTableKey);
-  const QString section = Section(position);
+  const QString section = ButtonSection(position);
   if (!IsTrue(ctx.tables.ini.ReadIni(section, u"NotGetAC", file)) && !ctx.cad.ConnectCad(false)) return;
   RunActionString(ctx, toolbar.Button(position).tag, false, 0);
   if (!FileExists(file)) return;

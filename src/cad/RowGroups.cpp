@@ -35,13 +35,13 @@ void SetPickStyle(const CadDocument& document, int value) {
 }
 
 void ShowPercent(CadTableContext& ctx, double percent) {
-  ctx.window.SetStatusPanel(3, QString::number(std::lround(percent)));
+  ctx.tables.window.StatusBar1.SetPanel(3, QString::number(std::lround(percent)));
   ctx.tables.hooks.ProcessEvents();
 }
 
 void ClearProgress(CadTableContext& ctx) {
-  ctx.window.SetStatusPanel(2, QString());
-  ctx.window.SetStatusPanel(3, QString());
+  ctx.tables.window.StatusBar1.SetPanel(2, QString());
+  ctx.tables.window.StatusBar1.SetPanel(3, QString());
 }
 
 void Warn(CadTableContext& ctx, const QString& text, const QString& caption) {
@@ -65,7 +65,7 @@ void FillGroupByCopies(CadTableContext& ctx, const CadSelectionSet& picked, cons
                        double step) {
   const CadConnection& cad = ctx.cad;
   const int count = picked.Count();
-  ctx.window.SetStatusPanel(2, kProgress);
+  ctx.tables.window.StatusBar1.SetPanel(2, kProgress);
   const CadModelSpace modelSpace = cad.Document().ModelSpace();
   std::vector<CadEntity> copies(static_cast<size_t>(count));
   for (int i = count - 1; i >= 0; --i) {
@@ -80,7 +80,7 @@ void FillGroupByCopies(CadTableContext& ctx, const CadSelectionSet& picked, cons
     }
     if (i % kProgressEvery == 0) ShowPercent(ctx, (count - i + 1) * step);
   }
-  ctx.window.SetStatusPanel(3, QStringLiteral("100"));
+  ctx.tables.window.StatusBar1.SetPanel(3, QStringLiteral("100"));
   cad.Document().Regen(1);
   ClearProgress(ctx);
   cad.Groups().Item(name).AppendItems(copies);
@@ -124,7 +124,7 @@ bool AssignSelectionToGroup(CadTableContext& ctx, const QString& name) {
   const int count = picked.Count();
   if (count == 0) return false;
 
-  ctx.window.SetStatusPanel(2, kProgress);
+  ctx.tables.window.StatusBar1.SetPanel(2, kProgress);
   const double step = 100.0 / (count + 1);
   for (int i = 0; i < count; ++i) {
     if (IsServiceLayer(picked.Item(i).Layer())) {
@@ -134,7 +134,7 @@ bool AssignSelectionToGroup(CadTableContext& ctx, const QString& name) {
     }
     if (i % kProgressEvery == 0) ShowPercent(ctx, i * step);
   }
-  ctx.window.SetStatusPanel(3, QStringLiteral("100"));
+  ctx.tables.window.StatusBar1.SetPanel(3, QStringLiteral("100"));
 
   const CadDocument& document = cad.Document();
   const CadApplication& application = cad.Application();

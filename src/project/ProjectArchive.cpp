@@ -14,7 +14,6 @@
 #include "tables/TableHooks.h"
 #include "tables/WindowModel.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <exception>
@@ -37,13 +36,7 @@ FolderArchiveResult WriteFolderArchive(const QString& folder, const QString& zip
     result.failure = zip.ErrorText();
     return result;
   }
-  // Dot files count, pipes and devices do not; the order is that of a Windows listing.
-  // An empty folder name would list the current folder.
-  const QStringList names =
-      folder.isEmpty()
-          ? QStringList()
-          : QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-  for (const QString& name : names) {
+  for (const QString& name : FilesOf(folder)) {
     const QString path = PathIn(folder, name);
     if (IsSameFile(path, zipPath)) continue;
     if (!zip.CopyFileToArchive(path))
@@ -87,16 +80,21 @@ void ArchiveProject(ProjectContext& ctx) {
       project.projectPath = chosen;
     }
     // A project that did not reach its folder has nothing there to archive yet.
-    if (!SaveProjectFile(ctx, project.projectPath)) return;
+    if (!SaveProjectFile(ctx, project.projectPath)) {
+      TellProjectFailure(ctx, QStringLiteral("Архив не создан: проект не удалось сохранить."));
+      return;
+    }
     project.projectSaved = true;
     const QString zipPath = GetFullNameDialogZip(ctx, QStringLiteral("Сохранить проект в архив"));
     if (!zipPath.isEmpty()) ArchiveFolder(ctx, ParentFolder(project.projectPath), zipPath);
   } catch (const RunTimeError& error) {
     ctx.tables.window.Report1.Append(QStringLiteral("Архивирование прервано: ") +
                                      error.Description());
+    TellProjectFailure(ctx, QStringLiteral("Архив не создан."));
   } catch (const std::exception& error) {
     ctx.tables.window.Report1.Append(QStringLiteral("Архивирование прервано: ") +
                                      QString::fromLocal8Bit(error.what()));
+    TellProjectFailure(ctx, QStringLiteral("Архив не создан."));
   }
 }
 

@@ -18,17 +18,21 @@
 namespace trellis {
 namespace {
 
-// Runs a command body; a run-time error ends it with a line in the report pane.
+const QString kNotSaved = QStringLiteral("Проект не сохранен.");
+
+// Runs a command body; a run-time error ends it, told in a message box and kept in the report.
 template <typename Body>
 auto Guarded(ProjectContext& ctx, Body body) -> decltype(body()) {
+  QString reason;
   try {
     return body();
   } catch (const RunTimeError& error) {
-    ctx.tables.window.Report1.Append(QStringLiteral("Команда прервана: ") + error.Description());
+    reason = error.Description();
   } catch (const std::exception& error) {
-    ctx.tables.window.Report1.Append(QStringLiteral("Команда прервана: ") +
-                                     QString::fromLocal8Bit(error.what()));
+    reason = QString::fromLocal8Bit(error.what());
   }
+  ctx.tables.window.Report1.Append(QStringLiteral("Команда прервана: ") + reason);
+  TellProjectFailure(ctx, QStringLiteral("Команда не выполнена."));
   return decltype(body())();
 }
 
@@ -54,7 +58,10 @@ SaveOutcome SaveBody(ProjectContext& ctx) {
   project.freshStart = false;
   // A save that did not reach the project folder leaves the project unsaved, so that closing
   // still asks and the working files are not thrown away.
-  if (!SaveProjectFile(ctx, project.projectPath)) return SaveOutcome::Failed;
+  if (!SaveProjectFile(ctx, project.projectPath)) {
+    TellProjectFailure(ctx, kNotSaved);
+    return SaveOutcome::Failed;
+  }
   project.projectSaved = true;
   return SaveOutcome::Saved;
 }
@@ -81,7 +88,9 @@ bool RunNewCommand(ProjectContext& ctx) {
     InitNewProject(ctx);
     ctx.tables.window.Report1.Clear();
     project.projectPath = chosen;
-    SaveProjectFile(ctx, project.projectPath);
+    if (!SaveProjectFile(ctx, project.projectPath)) {
+      TellProjectFailure(ctx, QStringLiteral("Новый проект создан, но не сохранен."));
+    }
     ctx.hooks.ResetAfterProjectChange();
     return true;
   });
@@ -124,7 +133,7 @@ void SaveAs(ProjectContext& ctx) {
     if (chosen.isEmpty()) return;
     TakeChosenName(ctx, chosen);
     ctx.tables.project.projectPath = chosen;
-    SaveProjectFile(ctx, chosen);
+    if (!SaveProjectFile(ctx, chosen)) TellProjectFailure(ctx, kNotSaved);
   });
 }
 

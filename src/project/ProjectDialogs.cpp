@@ -1,6 +1,7 @@
 #include "project/ProjectDialogs.h"
 
 #include "app/AppIdentity.h"
+#include "app/FileErrors.h"
 #include "app/FilePaths.h"
 #include "app/Prompter.h"
 #include "app/SettingsStore.h"
@@ -53,7 +54,13 @@ Choice ChooseProjectFile(ProjectContext& ctx, FileDialogRequest request, const Q
   if (chosen.isEmpty()) return Choice{};
   if (request.save) chosen = WithDefaultExtension(chosen, extension);
   if (const int refusal = RefusalOf(chosen)) {
-    if (pendingError) *pendingError = refusal;
+    // A caller that takes the pending error tells it itself; otherwise the refusal is told
+    // here, as the system's own dialog would, so a name is never dropped without a word.
+    if (pendingError) {
+      *pendingError = refusal;
+    } else {
+      FileErrors(refusal, ctx.prompter);
+    }
     return Choice{QString(), true};
   }
   if (request.save && FileExists(chosen)) {

@@ -10,7 +10,8 @@ struct ProjectContext;
 // main/Path when it exists. OpenFile picks an existing file; otherwise a save dialog asks
 // before an existing file is replaced. Returns the chosen path, or "" when the user cancels,
 // declines to replace or chooses a name the dialog refuses; then PendingError, when given,
-// gets the run-time file error number of the refusal (0 for none).
+// gets the run-time file error number of the refusal (0 for none). Without PendingError a
+// refused name is told to the user at once.
 QString GetFullName1(ProjectContext& ctx, const QString& caption, bool openFile = false,
                      int* pendingError = nullptr);
 

@@ -6,7 +6,6 @@
 #include "tables/InstallationFiles.h"
 #include "tables/WindowModel.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,12 +13,6 @@
 
 namespace trellis {
 namespace {
-
-// Regular files only, dot files included, in name order without case as NTFS lists them;
-// pipes and devices are left out, since reading one could block.
-QStringList FilesOf(const QString& folder) {
-  return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-}
 
 // "<base>.*" as a directory listing matches it: the base alone or followed by a full stop.
 bool IsNamedBy(const QString& fileName, const QString& base) {

@@ -2,18 +2,18 @@
 
 namespace trellis {
 
-// The calls project operations make into the main window and the CAD side. Each does nothing
-// here; the application supplies the real ones.
+// The calls project operations make into the main window and the CAD side; the application
+// answers them.
 class ProjectHooks {
  public:
   virtual ~ProjectHooks() = default;
 
   // Hourglass pointer and the whole main window disabled while project files are written.
-  virtual void BeginBusy() {}
-  virtual void EndBusy() {}
+  virtual void BeginBusy() = 0;
+  virtual void EndBusy() = 0;
   // Another project was created or opened: the previous one's calculation results are gone
   // and the left toolbar's layer buttons are released.
-  virtual void ResetAfterProjectChange() {}
+  virtual void ResetAfterProjectChange() = 0;
 };
 
 // The busy state for the length of a scope, ended also when a step throws.

@@ -2,6 +2,7 @@
 
 #include "app/AppIdentity.h"
 #include "app/FilePaths.h"
+#include "app/Prompter.h"
 #include "app/SettingsStore.h"
 #include "app/WorkingFolders.h"
 #include "project/CalcSettingsFile.h"
@@ -27,10 +28,18 @@ QString CurrentTableFile(ProjectContext& ctx) {
   return TableFileName(ctx.tables, ctx.tables.tables.currentTableKey);
 }
 
+// The working files are about to be replaced: the table shown until now belongs to the files
+// that go, so opening the next table must not write it among the new ones (a project of the
+// same base name would inherit it).
+void ForgetShownTable(ProjectContext& ctx) {
+  ctx.tables.tables.loadedTableFile.clear();
+}
+
 // An empty working folder with the files of both template folders: those of every project
 // (tr), then the initial files of a new one (tr2).
 void FreshWorkingFolder(ProjectContext& ctx) {
   WorkingFolders& folders = ctx.tables.folders;
+  ForgetShownTable(ctx);
   folders.RemoveWorkingFolder();
   const QString working = folders.GetWorkingFolder();
   for (const QString& which : {QStringLiteral("tr"), QStringLiteral("tr2")}) {
@@ -101,6 +110,7 @@ bool OpenProjectFile(ProjectContext& ctx, const QString& path) {
   bool complete = false;
   std::exception_ptr failure;
   try {
+    ForgetShownTable(ctx);
     ctx.tables.folders.RemoveWorkingFolder();
     const QString working = ctx.tables.folders.GetWorkingFolder();
     complete = CopyProjectFiles(projectFolder, working, base, Durability::Scratch,
@@ -116,13 +126,15 @@ bool OpenProjectFile(ProjectContext& ctx, const QString& path) {
   // question: the next save asks for a path.
   if (!complete) ctx.tables.project.projectPath.clear();
 
-  // The grid shows the working files whatever arrived. The table shown until now is written
-  // back only when it is named after this project, so the previous project's table never
-  // lands among these files.
+  // The grid shows the working files whatever arrived.
   OpenCurrentTable(ctx.tables);
   ctx.tables.hooks.RunTableHook(QStringLiteral("MacrosStart"));
   ctx.tables.tables.loadedTableFile = CurrentTableFile(ctx);
   if (failure) std::rethrow_exception(failure);
+  if (!complete) {
+    TellProjectFailure(ctx, QStringLiteral("Не все файлы проекта попали в рабочую папку. Проект открыт "
+                                           "не полностью; сохранить его можно только под новым именем."));
+  }
   return true;
 }
 
@@ -144,6 +156,12 @@ bool SaveProjectFile(ProjectContext& ctx, const QString& path) {
                                        ctx.tables.window.Report1);
   ctx.tables.tables.loadedTableFile = tableFile;
   return copied;
+}
+
+void TellProjectFailure(ProjectContext& ctx, const QString& what) {
+  const QStringList& lines = ctx.tables.window.Report1.Lines();
+  const QString reason = lines.isEmpty() ? QString() : QStringLiteral("\n\n") + lines.last();
+  ctx.prompter.Ask(Message{what + reason, ProgramTitle(), MessageButtons::Ok, MessageIcon::Exclamation});
 }
 
 void OpenRecent(ProjectContext& ctx, const QString& path) {

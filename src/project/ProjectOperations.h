@@ -27,13 +27,18 @@ void InitNewProject(ProjectContext& ctx);
 // Replaces the working files by the set of the project at Path and its tr templates, takes the
 // calculation options from its <base>.ini and shows the current table again. Does nothing
 // (false) when Path is no file or lies in the working folder itself. When a file did not
-// arrive, ProjectPath is cleared so that no save writes the incomplete set over the project.
+// arrive, the user is told and ProjectPath is cleared so that no save writes the incomplete set
+// over the project.
 bool OpenProjectFile(ProjectContext& ctx, const QString& path);
 
 // Writes the shown table and the calculation options into the working files and copies the
 // set to the folder of Path. False, with a line in the report pane, when the folder is
 // missing or a copy stopped; the files already in that folder are then each whole, old or new.
 bool SaveProjectFile(ProjectContext& ctx, const QString& path);
+
+// Tells the user in a message box that What did not happen, with the reason the report pane
+// got last (the report keeps the whole story).
+void TellProjectFailure(ProjectContext& ctx, const QString& what);
 
 // A recent-list entry: takes its name as title and base name and opens it. A missing file
 // leaves the working files as they are.

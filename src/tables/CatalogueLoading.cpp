@@ -16,9 +16,6 @@
 namespace trellis {
 namespace {
 
-// Six or more tabs show only their images; fewer show their titles.
-constexpr int kTabsWithCaptions = 6;
-
 // The group letter: the key, without "_", of the first pressed button among the leading
 // button-group buttons of the left toolbar.
 QString PressedGroupLetter(const Toolbar& toolbar) {

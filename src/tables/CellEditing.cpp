@@ -5,6 +5,7 @@
 #include "tables/ColumnSpec.h"
 #include "tables/Grid.h"
 #include "tables/InstallationFiles.h"
+#include "tables/ProjectState.h"
 #include "tables/TableHooks.h"
 #include "tables/TableContext.h"
 #include "tables/ValueLists.h"
@@ -66,6 +67,7 @@ bool ToggleMarkCell(TableContext& ctx) {
   if (spec->editorKind == EditorKind::CheckBox || (spec->editorKind == EditorKind::Option && set)) {
     SetMark(grid, row, column, !set);
     grid.NotifyCellsChanged(row, column, row, column);
+    ctx.project.projectSaved = false;
     return true;
   }
   if (spec->editorKind != EditorKind::Option) return false;
@@ -77,6 +79,7 @@ bool ToggleMarkCell(TableContext& ctx) {
   for (; left >= 1 && IsOptionColumn(grid, left); --left) SetMark(grid, row, left, false);
   grid.SelectCell(row, column);
   grid.NotifyCellsChanged(row, std::max(left, 1), row, std::min(right, grid.Cols()));
+  ctx.project.projectSaved = false;
   ctx.hooks.FocusGrid();
   return true;
 }
@@ -109,20 +112,24 @@ ImageComboContent BuildImageCombo(TableContext& ctx) {
   return content;
 }
 
-void WriteEditorText(Grid& grid, CellEditAction editor, const QString& text) {
+void WriteEditorText(TableContext& ctx, CellEditAction editor, const QString& text) {
+  Grid& grid = ctx.window.fg1;
   const QString value = editor == CellEditAction::ImageCombo ? text + kImageItemSuffix : text;
   grid.Data().SetCell(grid.Row(), grid.Col(), value);
   grid.NotifyCellsChanged(grid.Row(), grid.Col(), grid.Row(), grid.Col());
+  ctx.project.projectSaved = false;
 }
 
-void EditorEnter(Grid& grid, CellEditAction editor, const QString& text) {
-  WriteEditorText(grid, editor, text);
+void EditorEnter(TableContext& ctx, CellEditAction editor, const QString& text) {
+  Grid& grid = ctx.window.fg1;
+  WriteEditorText(ctx, editor, text);
   if (grid.Row() < grid.Rows()) grid.SelectCell(grid.Row() + 1, grid.Col());
 }
 
-bool EditorTab(Grid& grid, CellEditAction editor, const QString& text) {
+bool EditorTab(TableContext& ctx, CellEditAction editor, const QString& text) {
+  Grid& grid = ctx.window.fg1;
   const bool write = !text.isEmpty();
-  if (write) WriteEditorText(grid, editor, text);
+  if (write) WriteEditorText(ctx, editor, text);
   if (grid.Col() < grid.Cols()) grid.SelectCell(grid.Row(), grid.Col() + 1);
   return write;
 }

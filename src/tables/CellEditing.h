@@ -23,7 +23,7 @@ enum class CellEditAction {
 };
 
 // Exactly one cell is selected, and it is not a whole row (current column 1 with the selection
-// ending at the last column).
+// ending at the last column): the cells an editor opens on and a click toggles.
 bool IsSingleCellSelected(const Grid& grid);
 
 // The editor that OpenCellEditor(Kind) opens on the current cell.
@@ -48,14 +48,15 @@ struct ImageComboContent {
 };
 ImageComboContent BuildImageCombo(TableContext& ctx);
 
-// Writes an editor's text into the grid's current cell (the image combo adds its six spaces).
-void WriteEditorText(Grid& grid, CellEditAction editor, const QString& text);
+// Writes an editor's text into the grid's current cell (the image combo adds its six spaces);
+// the project then has unsaved changes.
+void WriteEditorText(TableContext& ctx, CellEditAction editor, const QString& text);
 
 // Enter in an editor: write, then one row down unless on the last row.
-void EditorEnter(Grid& grid, CellEditAction editor, const QString& text);
+void EditorEnter(TableContext& ctx, CellEditAction editor, const QString& text);
 // Tab in an editor: a non-empty text is written (true: the editor closes); in any case the
 // current column moves right unless it is the last one.
-bool EditorTab(Grid& grid, CellEditAction editor, const QString& text);
+bool EditorTab(TableContext& ctx, CellEditAction editor, const QString& text);
 
 // Decimal numbers are typed with a comma: a full stop typed into an editor becomes one.
 inline QChar TypedCharacter(QChar typed) { return typed == u'.' ? QChar(u',') : typed; }

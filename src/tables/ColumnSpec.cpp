@@ -9,7 +9,6 @@
 namespace trellis {
 namespace {
 
-QString Section(int k) { return QStringLiteral("F%1").arg(k); }
 
 EditorKind DeriveEditorKind(const ColumnSpec& c) {
   // A later rule overrides an earlier one.
@@ -41,7 +40,7 @@ std::vector<ColumnSpec> ReadColumnSpecs(IniFiles& ini, const QString& descriptio
   std::vector<ColumnSpec> columns;
   QString click;
   for (int k = 1; k <= kMaxColumns; ++k) {
-    const QString section = Section(k);
+    const QString section = ColumnSection(k);
     ColumnSpec c;
     c.name = ini.ReadIni(section, u"Name", descriptionFile);
     if (c.name.isEmpty()) break;
@@ -66,9 +65,18 @@ std::vector<ColumnSpec> ReadColumnSpecs(IniFiles& ini, const QString& descriptio
   return columns;
 }
 
+QString ColumnSection(int k) { return QStringLiteral("F%1").arg(k); }
+
+int ColumnWithVar(IniFiles& ini, const QString& descriptionFile, int columns, const QString& var) {
+  for (int k = 1; k <= columns; ++k) {
+    if (ini.ReadIni(ColumnSection(k), u"Var", descriptionFile) == var) return k;
+  }
+  return columns + 1;
+}
+
 int ColumnCount(IniFiles& ini, const QString& descriptionFile) {
   int k = 1;
-  while (k <= kMaxColumns && !ini.ReadIni(Section(k), u"Name", descriptionFile).isEmpty()) ++k;
+  while (k <= kMaxColumns && !ini.ReadIni(ColumnSection(k), u"Name", descriptionFile).isEmpty()) ++k;
   return k - 1;
 }
 
@@ -78,12 +86,10 @@ void TakeOverSourceLists(IniFiles& ini, const QString& installationFolder,
     if (c.source.isEmpty()) continue;
     const QString sourceFile = DescriptionFilePath(installationFolder, c.source);
     const int count = ColumnCount(ini, sourceFile);
-    for (int k = 1; k <= count; ++k) {
-      if (ini.ReadIni(Section(k), u"Var", sourceFile) == c.var) {
-        c.list = ini.ReadIni(Section(k), u"List", sourceFile);
-        c.listBmp = ini.ReadIni(Section(k), u"ListBmp", sourceFile);
-        break;
-      }
+    const int k = ColumnWithVar(ini, sourceFile, count, c.var);
+    if (k <= count) {
+      c.list = ini.ReadIni(ColumnSection(k), u"List", sourceFile);
+      c.listBmp = ini.ReadIni(ColumnSection(k), u"ListBmp", sourceFile);
     }
   }
 }

@@ -37,6 +37,11 @@ struct ColumnSpec {
   int width = 0;    // |w| - 1: -1 hidden, 0 automatic, else twips - 1
 
   bool IsIdentifier() const { return type == QLatin1String("i"); }
+  // An identifier the user types as text ("№"): numbered for new rows, never pasted over,
+  // cleared or cut.
+  bool IsNumbered() const {
+    return IsIdentifier() && (editorKind == EditorKind::TextBox || editorKind == EditorKind::EditableCombo);
+  }
   // "Name, Measure " or "Name ", with "_" shown as spaces.
   QString HeaderText() const;
 };
@@ -44,6 +49,13 @@ struct ColumnSpec {
 // The columns of a description file: sections F1, F2, ... up to the first without a Name,
 // at most 20, each derived in order (editor kind, editability, width, carried-over Click).
 std::vector<ColumnSpec> ReadColumnSpecs(IniFiles& ini, const QString& descriptionFile);
+
+// Section F<k> of a column description file: column k.
+QString ColumnSection(int k);
+
+// The first of the first Columns columns of a description file whose Var equals Var, or
+// Columns + 1 when none does.
+int ColumnWithVar(IniFiles& ini, const QString& descriptionFile, int columns, const QString& var);
 
 // The number of consecutive F<k> sections with a Name, counted from F1 (at most 20).
 int ColumnCount(IniFiles& ini, const QString& descriptionFile);

@@ -89,7 +89,6 @@ class Grid : public QObject {
   void EnsureRowVisible(int row);
   void SetSelection(int row, int col, int rowSel, int colSel);
   void SetTopRow(int row);
-  bool IsSingleCellSelected() const { return row_ == rowSel_ && col_ == colSel_; }
 
   // Selection operations of the program: each turns SelectionEventsOn off while it works,
   // so that the window's selection handling ignores the move, and on again at the end.

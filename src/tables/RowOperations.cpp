@@ -5,6 +5,7 @@
 #include "app/Prompter.h"
 #include "tables/CatalogueLoading.h"
 #include "tables/GridFilling.h"
+#include "tables/ProjectState.h"
 #include "tables/TableContext.h"
 #include "tables/TableHooks.h"
 #include "tables/TableLinkMaintenance.h"
@@ -53,6 +54,7 @@ void AddRow(TableContext& ctx) {
   }
   if (grid.Cols() >= 2) col = 2;
   grid.NotifyReset();
+  ctx.project.projectSaved = false;
   FinishOnRow(grid, row, col);
   grid.SetSelectionEventsOn(false);
   ctx.hooks.RefreshShowSelect();
@@ -72,6 +74,7 @@ bool DeleteRows(TableContext& ctx, Prompter& prompter) {
   if (answer != MessageAnswer::Yes) return false;
 
   grid.Data().RemoveRows(first, last - first + 1);
+  ctx.project.projectSaved = false;
   SaveCurrentTable(ctx);
   ApplyColumnWidths(grid);
   grid.NotifyReset();
@@ -86,12 +89,19 @@ bool DeleteRows(TableContext& ctx, Prompter& prompter) {
   return true;
 }
 
-void ClearSelection(Grid& grid) {
+void ClearSelection(TableContext& ctx) {
+  // Left open by the rules of the table and chosen here: a read-only table and the numbers
+  // that identify rows are not the user's to clear, as they are not the user's to paste over.
+  if (IsTableReadOnly(ctx)) return;
+  Grid& grid = ctx.window.fg1;
   const Range r = SelectedRange(grid);
-  for (int row = r.r1; row <= r.r2; ++row) {
-    for (int col = r.c1; col <= r.c2; ++col) grid.Data().SetCell(row, col, QString());
+  for (int col = r.c1; col <= r.c2; ++col) {
+    const ColumnSpec* c = grid.Column(col);
+    if (!c || c->IsNumbered()) continue;
+    for (int row = r.r1; row <= r.r2; ++row) grid.Data().SetCell(row, col, QString());
   }
   grid.NotifyCellsChanged(r.r1, r.c1, r.r2, r.c2);
+  ctx.project.projectSaved = false;
 }
 
 ClipboardText CopySelection(const Grid& grid) {
@@ -112,9 +122,9 @@ ClipboardText CopySelection(const Grid& grid) {
   return {lines.join(QStringLiteral("\r\n")), html};
 }
 
-ClipboardText CutSelection(Grid& grid) {
-  ClipboardText copied = CopySelection(grid);
-  ClearSelection(grid);
+ClipboardText CutSelection(TableContext& ctx) {
+  ClipboardText copied = CopySelection(ctx.window.fg1);
+  ClearSelection(ctx);
   return copied;
 }
 
@@ -132,7 +142,7 @@ bool PasteClipboard(TableContext& ctx, const QString& clipboard) {
     switch (c->editorKind) {
       case EditorKind::TextBox:
       case EditorKind::EditableCombo:
-        if (!c->editable || c->IsIdentifier()) return false;
+        if (!c->editable || c->IsNumbered()) return false;
         break;
       case EditorKind::DropDownList:
       case EditorKind::ImageCombo:
@@ -150,11 +160,13 @@ bool PasteClipboard(TableContext& ctx, const QString& clipboard) {
     }
   }
   grid.NotifyCellsChanged(r.r1, r.c1, r.r2, r.c2);
+  ctx.project.projectSaved = false;
   ctx.hooks.FocusGrid();
   return true;
 }
 
-void SortSelection(Grid& grid) {
+void SortSelection(TableContext& ctx) {
+  Grid& grid = ctx.window.fg1;
   const Range r = SelectedRange(grid);
   const int row = grid.Row(), col = grid.Col(), rowSel = grid.RowSel(), colSel = grid.ColSel();
   std::vector<int> order;
@@ -176,6 +188,8 @@ void SortSelection(Grid& grid) {
   grid.SetSelectionEventsOn(false);
   grid.SetSelection(row, col, rowSel, colSel);
   grid.SetSelectionEventsOn(true);
+  // The new order is a change to save, unlike the sort button's click as such.
+  ctx.project.projectSaved = false;
 }
 
 }  // namespace trellis

@@ -16,8 +16,9 @@ void AddRow(TableContext& ctx);
 // user did not answer Yes.
 bool DeleteRows(TableContext& ctx, Prompter& prompter);
 
-// Empties the selected cells.
-void ClearSelection(Grid& grid);
+// Empties the selected cells, leaving typed identifiers ("№") alone; nothing in a read-only
+// table. Delete and Cut both clear so.
+void ClearSelection(TableContext& ctx);
 
 // The selected cells as the clipboard gets them: plain text (TAB between cells, CR LF between
 // rows, none after the last) and an HTML table beside it, so spreadsheets keep the cells.
@@ -26,13 +27,15 @@ struct ClipboardText {
   QString html;
 };
 ClipboardText CopySelection(const Grid& grid);
-ClipboardText CutSelection(Grid& grid);
+ClipboardText CutSelection(TableContext& ctx);
+
+// Every operation that changes cells marks the project unsaved.
 
 // Puts clipboard text into the selected range only. False (and nothing changed) when a
 // selected column refuses it: the caller beeps.
 bool PasteClipboard(TableContext& ctx, const QString& clipboard);
 
 // Orders the selected rows by the selected columns, leftmost first, as numbers, largest first.
-void SortSelection(Grid& grid);
+void SortSelection(TableContext& ctx);
 
 }  // namespace trellis

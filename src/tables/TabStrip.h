@@ -8,6 +8,10 @@
 
 namespace trellis {
 
+// A table tab strip of this many tabs or more shows a title only on the selected tab; the others
+// show their images.
+inline constexpr int kTabsWithCaptions = 6;
+
 struct Tab {
   QString key;
   QString caption;

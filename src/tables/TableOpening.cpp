@@ -7,6 +7,7 @@
 #include "tables/CatalogueLoading.h"
 #include "tables/GridFilling.h"
 #include "tables/InstallationFiles.h"
+#include "tables/LowerPanes.h"
 #include "tables/ProjectState.h"
 #include "tables/TableContext.h"
 #include "tables/TableHooks.h"
@@ -15,9 +16,6 @@
 
 namespace trellis {
 namespace {
-
-// Tables with this many tabs or more show a title only on the selected tab.
-constexpr int kTabsWithCaptions = 6;
 
 // The key of the catalogue table whose Ext is the extension of a working file name.
 QString TableKeyOfFile(TableContext& ctx, const QString& fileName) {
@@ -76,8 +74,7 @@ void OpenCurrentTable(TableContext& ctx) {
 void OnTabClick(TableContext& ctx) {
   WindowModel& window = ctx.window;
   AllEnabled(window, false);
-  const int down = window.Toolbar1.Find(QStringLiteral("Down"));
-  if (down == 0 || !window.Toolbar1.Button(down).pressed) window.Tabs2.Select(1);
+  if (!LowerAreaShown(window)) SelectLowerTab(window, 1);
 
   TabStrip& tabs = window.Tabs1;
   // The tab being left loses its title when the tabs show images.

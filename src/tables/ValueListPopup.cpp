@@ -2,6 +2,7 @@
 
 #include "app/LocaleNumbers.h"
 #include "tables/GridFilling.h"
+#include "tables/ProjectState.h"
 #include "tables/TableContext.h"
 #include "tables/WindowModel.h"
 
@@ -23,8 +24,12 @@ int OpenValueListPopup(TableContext& ctx) {
     if (other && other->source == column->source) break;
     x += main.ColumnWidth(k);
   }
-  ApplyColumnWidths(ctx.tables.popupGrid);
   return x;
+}
+
+void FitValueListColumns(TableContext& ctx, int widthTwips) {
+  ctx.tables.popupGrid.SetWidthTwips(widthTwips);
+  ApplyColumnWidths(ctx.tables.popupGrid);
 }
 
 void CopyValue(TableContext& ctx, int mainColumn, int popupColumn) {
@@ -37,6 +42,7 @@ void CopyValue(TableContext& ctx, int mainColumn, int popupColumn) {
   main.SetColumnLists(mainColumn, from->list, from->listBmp);
   main.SelectCell(row, mainColumn);
   main.NotifyCellsChanged(row, mainColumn, row, mainColumn);
+  ctx.project.projectSaved = false;
 }
 
 void PickFromValueList(TableContext& ctx) {

@@ -9,6 +9,9 @@ struct TableContext;
 // the number column up to the first column with the same Source.
 int OpenValueListPopup(TableContext& ctx);
 
+// Fits the popup grid's columns into the popup's own width, in twips.
+void FitValueListColumns(TableContext& ctx, int widthTwips);
+
 // The user picked the popup's current row: values are copied into the edited row by the
 // columns' variable names. Without index groups every main column whose Var the popup has is
 // filled; with them, the clicked column and the other columns of its group.

@@ -1,9 +1,15 @@
 #include "tables/WindowModel.h"
 
 #include "app/AppIdentity.h"
+#include "tables/LowerPanes.h"
 #include "tables/ProjectState.h"
 
 namespace trellis {
+
+WindowModel::WindowModel() {
+  connect(&Report1, &ReportLog::Appended, this, [this] { NoteReportLine(*this); });
+  connect(&Report1, &ReportLog::Cleared, this, [this] { ForgetReportLines(*this); });
+}
 
 void AllEnabled(WindowModel& window, bool enabled) {
   window.Toolbar1.SetEnabled(enabled);

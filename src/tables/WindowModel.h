@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace trellis {
 
 struct ProjectState;
@@ -49,6 +51,75 @@ class ReportLog : public QObject {
   QStringList lines_;
 };
 
+// The status bar's four panels (from 1): messages, a progress caption, its figure, and "STOP".
+class StatusBar : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr int kPanels = 4;
+  QString Panel(int panel) const { return panel >= 1 && panel <= kPanels ? panels_[panel - 1] : QString(); }
+  void SetPanel(int panel, const QString& text) {
+    if (panel < 1 || panel > kPanels) return;
+    panels_[panel - 1] = text;
+    Q_EMIT Changed(panel);
+  }
+ Q_SIGNALS:
+  void Changed(int panel);
+
+ private:
+  QString panels_[kPanels] = {{}, {}, {}, QStringLiteral("STOP")};
+};
+
+// One line of the error list as its cells hold it: message, the table's tab number, the table's
+// name, row and column.
+struct ErrorEntry {
+  QString message;
+  QString tabNumber;
+  QString table;
+  QString row;
+  QString column;
+};
+
+// The error list's lines, in the order they were added.
+class ErrorList : public QObject {
+  Q_OBJECT
+ public:
+  const std::vector<ErrorEntry>& Entries() const { return entries_; }
+  void Add(ErrorEntry entry) {
+    entries_.push_back(std::move(entry));
+    Q_EMIT Changed();
+  }
+  void Clear() {
+    entries_.clear();
+    Q_EMIT Changed();
+  }
+ Q_SIGNALS:
+  void Changed();
+
+ private:
+  std::vector<ErrorEntry> entries_;
+};
+
+// The lower area's panes: which one is on show (the image key of its tab: "Help", "Err" or
+// "Report"), and how many report lines arrived while the report was out of sight.
+class LowerPanes : public QObject {
+  Q_OBJECT
+ public:
+  const QString& Shown() const { return shown_; }
+  void Show(const QString& imageKey) {
+    shown_ = imageKey;
+    Q_EMIT Changed();
+  }
+  int UnseenReportLines() const { return unseenReportLines_; }
+  void SetUnseenReportLines(int count) { unseenReportLines_ = count; }
+
+ Q_SIGNALS:
+  void Changed();
+
+ private:
+  QString shown_ = QStringLiteral("Help");
+  int unseenReportLines_ = 0;
+};
+
 // The main window as plain data: what the procedures read and change, and what the widgets
 // show. Member names are the window's control names.
 class WindowModel : public QObject {
@@ -61,7 +132,12 @@ class WindowModel : public QObject {
   TabStrip Tabs2;
   Grid fg1;
   ProgressBar ProgressBar1;
+  StatusBar StatusBar1;
   ReportLog Report1;
+  ErrorList fg2;
+  LowerPanes lowerPanes;
+
+  WindowModel();
 
   const QString& Caption() const { return caption_; }
   void SetCaption(const QString& caption) {

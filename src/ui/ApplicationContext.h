@@ -18,8 +18,9 @@ namespace trellis {
 class CadTableLink;
 class MainWindow;
 
-// The table procedures' calls out, answered by the main window and the CAD link once they
-// exist (tests run without either or both).
+// The table procedures' calls out, answered by the main window and the CAD link. Either may be
+// absent: before the window is built and after it is gone, and in tests of the window without
+// a drawing host, where the host counts as reached and has nothing to do.
 class WindowTableHooks : public TableHooks {
  public:
   MainWindow* window = nullptr;
@@ -58,7 +59,8 @@ class ApplicationContext {
   WindowModel window;
   TableState tables;
   WindowTableHooks hooks;
-  std::unique_ptr<ProgramSeams> seams = std::make_unique<ProgramSeams>();
+  // Set by the program's entry once the services exist (tests set their own).
+  std::unique_ptr<ProgramSeams> seams;
 };
 
 }  // namespace trellis

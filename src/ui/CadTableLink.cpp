@@ -137,10 +137,6 @@ void CadTableLink::ReapplyLayerButtons(bool switchOn) {
   });
 }
 
-void CadTableLink::SetStatusPanel(int panel, const QString& text) {
-  if (window_) window_->SetStatusPanel(panel, text);
-}
-
 void CadTableLink::ActivateMainWindow() {
   if (window_) window_->ActivateMainWindow();
 }

@@ -17,7 +17,7 @@ class MainWindow;
 
 // The program's tables joined to the CAD host and the macros: the group commands of the
 // toolbar, the group buttons' state, the table's host variables, macro calls, the macro
-// toolbars and the calculation run, with the main window's status bar.
+// toolbars and the calculation run.
 class CadTableLink : public CadWindow {
  public:
   CadTableLink(ApplicationContext& app, CadConnection& cad, Activator& macros)
@@ -46,7 +46,6 @@ class CadTableLink : public CadWindow {
   void StopMacro() { macroCache_.RequestStop(); }
   void ReleaseMacroObject() { macroCache_.Release(); }
 
-  void SetStatusPanel(int panel, const QString& text) override;
   void ActivateMainWindow() override;
   void OpenDocument(const QString& path) override;
 

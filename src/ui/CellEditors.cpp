@@ -31,7 +31,17 @@ CellEditors::CellEditors(ApplicationContext& app, Controls controls, QObject* pa
     const ColumnSpec* column = app_.window.fg1.Column(app_.window.fg1.Col());
     if (column) OpenCellEditor(int(column->editorKind));
   });
-  connect(c_.grid, &QAbstractItemView::pressed, this, &CellEditors::GridClicked);
+  // Any click on the grid drops an open edit and counts as a change; a check or option cell
+  // changes only on a left click released where it was pressed, so a right click or a drag
+  // that starts on one leaves it alone.
+  connect(c_.grid, &QAbstractItemView::pressed, this, [this] {
+    app_.project.projectSaved = false;
+    HideEditors();
+  });
+  connect(c_.grid, &GridView::CellClicked, this, [this] {
+    TableContext ctx = app_.Tables();
+    ToggleMarkCell(ctx);
+  });
   // Leaving a cell drops what was typed into the text box and the free combo.
   connect(c_.grid, &GridView::UserSelectionChanged, this, [this] {
     c_.text1->clear();
@@ -45,6 +55,13 @@ QWidget* CellEditors::EditorOf(QObject* watched) const {
     if (watched == editor) return editor;
   }
   return nullptr;
+}
+
+bool CellEditors::IsEditor(const QWidget* widget) const {
+  for (const QWidget* editor : std::initializer_list<const QWidget*>{c_.text1, c_.cmb1, c_.cmbL1, c_.cmbi1}) {
+    if (widget == editor || editor->isAncestorOf(widget)) return true;
+  }
+  return false;
 }
 
 CellEditAction CellEditors::ActionOf(QWidget* editor) const {
@@ -136,7 +153,12 @@ void CellEditors::OpenCellEditor(int kind) {
 }
 
 void CellEditors::ControlKeyPress(QLineEdit* editor, const QString& typed) {
-  if (editor->selectionStart() == 0 && editor->selectedText().size() == editor->text().size()) {
+  // An empty text counts as wholly selected: Qt reports no selection start (-1) for it, and
+  // the key that opened the editor on an empty cell must not be lost.
+  const bool wholeTextSelected =
+      editor->text().isEmpty() ||
+      (editor->selectionStart() == 0 && editor->selectedText().size() == editor->text().size());
+  if (wholeTextSelected) {
     editor->setText(typed);
     editor->setCursorPosition(int(editor->text().size()));
   }
@@ -154,10 +176,12 @@ void CellEditors::Close(QWidget* editor) {
 }
 
 bool CellEditors::GridKey(QKeyEvent* event) {
-  const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-  const int key = event->key();
-  if (mods != Qt::NoModifier || key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Return ||
-      key == Qt::Key_Enter || event->text().isEmpty() || !event->text().front().isPrint()) {
+  // Only a key that types a printable character opens the editor: navigation and function keys
+  // keep their meaning in the grid, and a typed character is what the editor receives. Shift
+  // is allowed (unlike Ctrl and Alt, which make shortcuts), because capitals and many signs
+  // need it: a material typed as "B25" must arrive whole. The keypad counts as typing.
+  const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+  if (mods != Qt::NoModifier || event->text().isEmpty() || !event->text().front().isPrint()) {
     return false;
   }
   Grid& grid = app_.window.fg1;
@@ -172,32 +196,25 @@ bool CellEditors::GridKey(QKeyEvent* event) {
   return true;
 }
 
-void CellEditors::GridClicked() {
-  app_.project.projectSaved = false;
-  HideEditors();
-  TableContext ctx = app_.Tables();
-  ToggleMarkCell(ctx);
-}
-
 void CellEditors::ComboPicked(QComboBox* combo) {
   if (filling_ || !combo->isVisible()) return;
-  Grid& grid = app_.window.fg1;
-  WriteEditorText(grid, ActionOf(combo), combo->currentText());
-  if (combo == c_.cmbi1) fg1SelectedBmp(grid);
+  TableContext ctx = app_.Tables();
+  WriteEditorText(ctx, ActionOf(combo), combo->currentText());
+  if (combo == c_.cmbi1) fg1SelectedBmp(app_.window.fg1);
   Close(combo);
 }
 
 bool CellEditors::EditorKey(QWidget* editor, QKeyEvent* event) {
-  Grid& grid = app_.window.fg1;
+  TableContext ctx = app_.Tables();
   const CellEditAction action = ActionOf(editor);
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      EditorEnter(grid, action, EditorText(editor));
+      EditorEnter(ctx, action, EditorText(editor));
       Close(editor);
       return true;
     case Qt::Key_Tab:
-      if (EditorTab(grid, action, EditorText(editor))) Close(editor);
+      if (EditorTab(ctx, action, EditorText(editor))) Close(editor);
       return true;
     case Qt::Key_Pause:  // Ctrl+Break
       if (!(event->modifiers() & Qt::ControlModifier)) return false;

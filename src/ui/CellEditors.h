@@ -35,6 +35,8 @@ class CellEditors : public QObject {
   void OpenCellEditor(int kind);
   // Replaces a wholly selected editor text with the typed character.
   static void ControlKeyPress(QLineEdit* editor, const QString& typed);
+  // True for an in-place editor or a part of one (a combo's line edit).
+  bool IsEditor(const QWidget* widget) const;
   // Hides the open editor without writing.
   void HideEditors();
   // A key typed on the grid starts an edit of the current cell; true when it did.
@@ -44,7 +46,6 @@ class CellEditors : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void GridClicked();
   void ComboPicked(QComboBox* combo);
   bool EditorKey(QWidget* editor, QKeyEvent* event);
   void Close(QWidget* editor);

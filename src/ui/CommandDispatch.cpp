@@ -3,6 +3,7 @@
 #include "app/AppIdentity.h"
 #include "app/RunTimeError.h"
 #include "tables/CatalogueLoading.h"
+#include "tables/LowerPanes.h"
 #include "tables/RowOperations.h"
 #include "ui/ApplicationContext.h"
 
@@ -24,7 +25,8 @@ void PutOnClipboard(const ClipboardText& copied) {
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
-// Keys whose click leaves the project's saved state alone.
+// Keys whose click leaves the project's saved state alone. (A sort that reorders rows marks
+// the project itself: the new order is a change to save.)
 bool KeepsSavedState(const QString& key) {
   static const QStringList kKeys{QStringLiteral("new"),  QStringLiteral("open"), QStringLiteral("save"),
                                  QStringLiteral("sort"), QStringLiteral("edit"), QStringLiteral("copy"),
@@ -114,7 +116,7 @@ bool CommandDispatch::RunCommand(const QString& key, bool pressed) {
       window_.openCellEditor(0);
     }
   } else if (key == QLatin1String("sort")) {
-    SortSelection(app_.window.fg1);
+    SortSelection(ctx);
   } else if (key == QLatin1String("Arrow")) {
     if (!app_.hooks.ConnectCad(false)) return false;
     seams.AssignRegionToRow();
@@ -123,8 +125,7 @@ bool CommandDispatch::RunCommand(const QString& key, bool pressed) {
     if (!app_.hooks.ConnectCad(false)) return false;
     seams.ShowSelect(pressed);
   } else if (key == QLatin1String("cut") || key == QLatin1String("copy")) {
-    const ClipboardText copied = key == QLatin1String("cut") ? CutSelection(app_.window.fg1)
-                                                              : CopySelection(app_.window.fg1);
+    const ClipboardText copied = key == QLatin1String("cut") ? CutSelection(ctx) : CopySelection(app_.window.fg1);
     PutOnClipboard(copied);
     Toolbar& toolbar = app_.window.Toolbar1;
     toolbar.SetButtonEnabled(toolbar.Find(QStringLiteral("paste")), !copied.text.isEmpty());
@@ -138,6 +139,7 @@ bool CommandDispatch::RunCommand(const QString& key, bool pressed) {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     if (window_.showTableHelp) window_.showTableHelp(app_.tables.currentTableKey);
+    NoteReportInView(app_.window);
   } else if (key == QLatin1String("Prop")) {
     seams.RunButtonsIniSection(QStringLiteral("Prop"));
   } else if (key == QLatin1String("help")) {

@@ -1,13 +1,13 @@
 #include "ui/GridTableModel.h"
 
 #include "tables/Grid.h"
+#include "ui/GridCellDelegate.h"
 #include "ui/ToolbarIcons.h"
 
 #include <QApplication>
 #include <QColor>
 #include <QFont>
 #include <QIcon>
-#include <QPalette>
 
 namespace trellis {
 
@@ -74,16 +74,14 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
       }
       return {};
     }
-    case Qt::ForegroundRole:
-      // The text of check and option cells is there but not seen.
-      if (grid_.IsMarkCell(row, column)) return QApplication::palette().color(QPalette::Base);
-      return {};
+    case GridCellDelegate::kMarkCellRole:
+      return grid_.IsMarkCell(row, column);
     case Qt::BackgroundRole:
-      if (row == flashRow_ && column == flashColumn_) return QColor(0xFF, 0x80, 0x80);
+      // Colour 12 of the 16-colour palette: light red.
+      if (row == flashRow_ && column == flashColumn_) return QColor(0xFF, 0x00, 0x00);
       return {};
     case Qt::TextAlignmentRole:
-      return grid_.IsMarkCell(row, column) ? int(Qt::AlignHCenter | Qt::AlignTop)
-                                            : int(Qt::AlignLeft | Qt::AlignTop);
+      return int(Qt::AlignLeft | Qt::AlignTop);
     default:
       return {};
   }

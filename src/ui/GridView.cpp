@@ -1,11 +1,13 @@
 #include "ui/GridView.h"
 
 #include "tables/Grid.h"
+#include "ui/GridCellDelegate.h"
 #include "ui/GridTableModel.h"
 #include "ui/Twips.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 namespace trellis {
@@ -13,6 +15,7 @@ namespace trellis {
 GridView::GridView(Grid& grid, QWidget* parent)
     : QTableView(parent), grid_(grid), model_(new GridTableModel(grid, this)) {
   setModel(model_);
+  setItemDelegate(new GridCellDelegate(this));
   setSelectionMode(QAbstractItemView::ContiguousSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setWordWrap(false);
@@ -49,6 +52,19 @@ void GridView::resizeEvent(QResizeEvent* event) {
 void GridView::keyPressEvent(QKeyEvent* event) {
   if (keyHandler_ && keyHandler_(event)) return;
   QTableView::keyPressEvent(event);
+}
+
+void GridView::mousePressEvent(QMouseEvent* event) {
+  leftPressed_ = event->button() == Qt::LeftButton ? indexAt(event->position().toPoint()) : QModelIndex();
+  QTableView::mousePressEvent(event);
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = event->button() == Qt::LeftButton && leftPressed_.isValid() &&
+                     indexAt(event->position().toPoint()) == leftPressed_;
+  leftPressed_ = QModelIndex();
+  QTableView::mouseReleaseEvent(event);
+  if (click) Q_EMIT CellClicked();
 }
 
 void GridView::ApplyColumnWidths() {

@@ -28,9 +28,13 @@ class GridView : public QTableView {
  Q_SIGNALS:
   // The user moved the selection (not the program).
   void UserSelectionChanged();
+  // A left click released on the cell it was pressed on.
+  void CellClicked();
 
  private:
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void ApplyViewState();
   void ApplyColumnWidths();
@@ -40,6 +44,7 @@ class GridView : public QTableView {
   GridTableModel* model_;
   std::function<bool(QKeyEvent*)> keyHandler_;
   bool applying_ = false;
+  QPersistentModelIndex leftPressed_;
 };
 
 }  // namespace trellis

@@ -1,5 +1,6 @@
 #include "ui/MainToolbar.h"
 
+#include "project/RecentProjects.h"
 #include "tables/TabStrip.h"
 #include "tables/Toolbar.h"
 
@@ -38,7 +39,7 @@ void BuildMainToolbar(Toolbar& toolbar) {
     // The Prop button's picture is kept under the key "prop".
     button.image = button.key == QLatin1String("Prop") ? QStringLiteral("prop") : button.key;
     if (button.key == QLatin1String("open")) {
-      for (int i = 1; i <= kRecentProjects; ++i) {
+      for (int i = 1; i <= kRecentProjectCount; ++i) {
         button.menu.push_back(MenuItem{QStringLiteral("f%1").arg(i), QString(), false});
       }
     } else if (button.key == QLatin1String("save")) {

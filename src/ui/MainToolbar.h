@@ -12,6 +12,4 @@ void BuildMainToolbar(Toolbar& toolbar);
 // The lower tab strip: help, errors, report.
 void BuildLowerTabs(TabStrip& tabs);
 
-inline constexpr int kRecentProjects = 16;
-
 }  // namespace trellis

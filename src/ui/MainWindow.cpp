@@ -4,8 +4,9 @@
 #include "app/FilePaths.h"
 #include "app/Pause.h"
 #include "app/RunTimeError.h"
+#include "project/RecentProjects.h"
 #include "tables/CatalogueLoading.h"
-#include "tables/InstallationFiles.h"
+#include "tables/LowerPanes.h"
 #include "tables/RowOperations.h"
 #include "tables/TableOpening.h"
 #include "ui/ApplicationContext.h"
@@ -13,7 +14,6 @@
 #include "ui/CadTableLink.h"
 #include "ui/CellEditors.h"
 #include "ui/CommandDispatch.h"
-#include "ui/LowerPanes.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
 #include "ui/MainToolbar.h"
@@ -24,6 +24,7 @@
 #include "ui/ValueListPopupWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -145,13 +146,15 @@ void MainWindow::CreateControls() {
     panels_[i] = new QLabel(statusBar1_);
     panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panels_[i]->setContentsMargins(4, 0, 4, 0);
+    panels_[i]->setText(w.StatusBar1.Panel(i + 1));
   }
+  // A long message is cut at the panel's edge rather than pushing the other panels away.
+  panels_[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar1_->addWidget(panels_[0], 1);
   for (int i = 1; i < 4; ++i) {
     panels_[i]->setMinimumWidth(Px(kPanelMinWidthTwips[i - 1]));
     statusBar1_->addWidget(panels_[i]);
   }
-  panels_[3]->setText(QStringLiteral("STOP"));
   panels_[3]->setAlignment(Qt::AlignCenter);
   panels_[3]->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panels_[3]->setCursor(Qt::PointingHandCursor);
@@ -228,7 +231,11 @@ void MainWindow::ConnectControls() {
     TableContext ctx = app_.Tables();
     OnTabClick(ctx);
   });
-  connect(tabs2_, &TabStripView::TabClicked, this, &MainWindow::OnLowerTabClick);
+  connect(tabs2_, &TabStripView::TabClicked, this, [this] { OnLowerTabClick(app_.window); });
+  connect(&w.lowerPanes, &LowerPanes::Changed, this, &MainWindow::ShowLowerPane);
+  connect(&w.StatusBar1, &StatusBar::Changed, this,
+          [this](int panel) { panels_[panel - 1]->setText(app_.window.StatusBar1.Panel(panel)); });
+  connect(&w.fg2, &ErrorList::Changed, this, &MainWindow::ShowErrorList);
   connect(fg2_, &QTableWidget::cellClicked, this, [this](int row) { OnErrorListClick(row + 1); });
   frmList_ = new ValueListPopupWindow(app_, this, *fg1_);
   editors_ = new CellEditors(app_, {this, fg1_, text1_, cmb1_, cmbL1_, cmbi1_, frmList_}, this);
@@ -238,32 +245,44 @@ void MainWindow::ConnectControls() {
                 [this] { FormResize(); }, [this](const QString& key) { ShowTableHelp(key); },
                 [this](int kind) { editors_->OpenCellEditor(kind); },
                 [](const QString& file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }});
-  connect(toolbar1_, &ToolbarView::ButtonClicked, this, [this](int position) { dispatch_->ButtonClick(position); });
+  connect(toolbar1_, &ToolbarView::ButtonClicked, this, &MainWindow::RunToolbarButton);
+  // The paste button follows the clipboard, whichever program filled or emptied it.
+  const auto followClipboard = [this] {
+    Toolbar& toolbar = app_.window.Toolbar1;
+    toolbar.SetButtonEnabled(toolbar.Find(QStringLiteral("paste")),
+                             !QGuiApplication::clipboard()->text().isEmpty());
+  };
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, followClipboard);
+  followClipboard();
   connect(toolbar1_, &ToolbarView::MenuItemClicked, this,
           [this](int position, int item) { dispatch_->MenuClick(position, item); });
 }
 
 bool MainWindow::GridKey(QKeyEvent* event) {
   Grid& grid = app_.window.fg1;
+  // The keypad's Enter and Delete are Enter and Delete.
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
   // Ctrl+X, Ctrl+C and Ctrl+V are the toolbar's cut, copy and paste.
-  if (event->modifiers() == Qt::ControlModifier) {
+  if (mods == Qt::ControlModifier) {
     const QString key = event->key() == Qt::Key_X   ? QStringLiteral("cut")
                         : event->key() == Qt::Key_C ? QStringLiteral("copy")
                         : event->key() == Qt::Key_V ? QStringLiteral("paste")
                                                     : QString();
     if (key.isEmpty()) return false;
-    dispatch_->ButtonClick(app_.window.Toolbar1.Find(key));
+    RunToolbarButton(app_.window.Toolbar1.Find(key));
     if (key != QLatin1String("paste") && grid.SelectionEventsOn()) {
       app_.hooks.UpdateGroupButtons();
       app_.hooks.RefreshShowSelect();
     }
     return true;
   }
-  if (event->modifiers() == Qt::NoModifier) {
+  if (mods == Qt::NoModifier) {
     switch (event->key()) {
-      case Qt::Key_Delete:
-        ClearSelection(grid);
+      case Qt::Key_Delete: {
+        TableContext ctx = app_.Tables();
+        ClearSelection(ctx);
         return true;
+      }
       case Qt::Key_Tab:
         if (grid.Col() < grid.Cols()) grid.SelectCell(grid.Row(), grid.Col() + 1);
         return true;
@@ -278,6 +297,16 @@ bool MainWindow::GridKey(QKeyEvent* event) {
   return editors_->GridKey(event);
 }
 
+void MainWindow::RunToolbarButton(int position) {
+  // The command frame disables the grid, which sends the keyboard focus elsewhere; a command
+  // started from the grid leaves it there again, unless the command gave it to an editor.
+  const bool gridHadFocus = fg1_->hasFocus();
+  dispatch_->ButtonClick(position);
+  QWidget* focus = QApplication::focusWidget();
+  const bool editorTookFocus = focus && (editors_->IsEditor(focus) || frmList_->isAncestorOf(focus));
+  if (gridHadFocus && !editorTookFocus && fg1_->isVisible() && fg1_->isEnabled()) FocusGrid();
+}
+
 void MainWindow::Load() {
   WindowModel& w = app_.window;
   TableContext ctx = app_.Tables();
@@ -288,8 +317,7 @@ void MainWindow::Load() {
     app_.settings.SaveSetting(ProgramTitle(), u"main", u"AppPath", app_.installationFolder);
     app_.seams->CopyTemplates();
     BuildGroupButtons(ctx);
-    // Without a table catalogue the left toolbar stays empty.
-    if (FileExists(TablesIniPath(app_.installationFolder))) app_.seams->BuildMacroButtons();
+    app_.seams->BuildMacroButtons();
     LoadCatalogue(ctx);
     toolbarLeftWidthTwips_ = Tw(toolbarLeft1_->ButtonExtent()) + 60;
     const bool big = BigButtonsChosen();
@@ -308,8 +336,7 @@ void MainWindow::Load() {
     rtbHelp_->setSource(QUrl(QStringLiteral("about:blank")));
     rtbHelp_->clear();
     w.ProgressBar1.SetVisible(false);
-    fg2_->hide();
-    report1_->hide();
+    w.lowerPanes.Show(QStringLiteral("Help"));
     fg2_->setHorizontalHeaderLabels({QStringLiteral("Ошибка, замечание"), QStringLiteral("№ табл."),
                                      QStringLiteral("Таблица"), QStringLiteral("Ряд"),
                                      QStringLiteral("Колонка")});
@@ -339,10 +366,8 @@ void MainWindow::OpenRecentProject(const QString& path) {
 void MainWindow::FillRecentProjects() {
   Toolbar& toolbar = app_.window.Toolbar1;
   const int open = toolbar.Find(QStringLiteral("open"));
-  for (int i = 1; i <= kRecentProjects; ++i) {
-    const QString path = app_.settings.GetSetting(ProgramTitle(), u"open", QStringLiteral("f%1").arg(i));
-    toolbar.SetMenuItem(open, i, path, !path.isEmpty());
-  }
+  const QStringList paths = RecentProjects(app_.settings);
+  for (int i = 1; i <= paths.size(); ++i) toolbar.SetMenuItem(open, i, paths[i - 1], !paths[i - 1].isEmpty());
 }
 
 void MainWindow::KeepTitleBarOnScreen(bool bigButtons) {
@@ -471,40 +496,34 @@ void MainWindow::ShowTableHelp(const QString& section) {
   if (!page.isEmpty()) rtbHelp_->setSource(QUrl::fromLocalFile(page));
 }
 
-void MainWindow::OnLowerTabClick() {
-  const Tab* tab = app_.window.Tabs2.SelectedTab();
-  const QString key = tab ? tab->image : QString();
-  rtbHelp_->setVisible(key == QLatin1String("Help"));
-  fg2_->setVisible(key == QLatin1String("Err"));
-  report1_->setVisible(key == QLatin1String("Report"));
-  const QTableWidgetItem* first = fg2_->item(0, 0);
-  if (fg2_->isVisibleTo(this) && fg2_->rowCount() >= 1 && first && !first->text().isEmpty()) {
-    panels_[0]->setText(QStringLiteral("Для показа ошибки выберите строку таблицы Ошибки"));
-  } else if (!fg2_->isVisibleTo(this)) {
-    panels_[0]->clear();
+void MainWindow::ShowLowerPane() {
+  const QString& shown = app_.window.lowerPanes.Shown();
+  rtbHelp_->setVisible(shown == QLatin1String("Help"));
+  fg2_->setVisible(shown == QLatin1String("Err"));
+  report1_->setVisible(shown == QLatin1String("Report"));
+}
+
+void MainWindow::ShowErrorList() {
+  const std::vector<ErrorEntry>& entries = app_.window.fg2.Entries();
+  fg2_->clearContents();
+  fg2_->setRowCount(std::max(int(entries.size()), kErrorListRows - 1));
+  for (int line = 0; line < int(entries.size()); ++line) {
+    const ErrorEntry& e = entries[size_t(line)];
+    const QString cells[] = {e.message, e.tabNumber, e.table, e.row, e.column};
+    for (int c = 0; c < kErrorListColumns - 1; ++c) fg2_->setItem(line, c, new QTableWidgetItem(cells[c]));
   }
 }
 
 void MainWindow::OnErrorListClick(int row) {
-  if (row < 1) return;
-  const auto cell = [this, row](int column) {
-    const QTableWidgetItem* item = fg2_->item(row - 1, column - 1);
-    return item ? item->text() : QString();
-  };
+  const std::vector<ErrorEntry>& entries = app_.window.fg2.Entries();
+  if (row < 1 || row > int(entries.size())) return;
+  const ErrorEntry entry = entries[size_t(row - 1)];
   TableContext ctx = app_.Tables();
-  GoToError(ctx, ErrorEntry{cell(2), cell(4), cell(5)}, [this](int r, int c) {
+  GoToError(ctx, entry, [this](int r, int c) {
     fg1_->TableModel().SetFlashCell(r, c);
     Pause(0.1f);
     fg1_->TableModel().SetFlashCell(-1, -1);
   });
-}
-
-void MainWindow::AddError(const QString& message, int tabNumber, const QString& table, int row, int column) {
-  int line = 0;
-  while (line < fg2_->rowCount() && fg2_->item(line, 0) && !fg2_->item(line, 0)->text().isEmpty()) ++line;
-  if (line == fg2_->rowCount()) fg2_->insertRow(line);
-  const QStringList cells{message, QString::number(tabNumber), table, QString::number(row), QString::number(column)};
-  for (int c = 0; c < cells.size(); ++c) fg2_->setItem(line, c, new QTableWidgetItem(cells[c]));
 }
 
 void MainWindow::OnStopPanelClick() {
@@ -518,10 +537,6 @@ void MainWindow::OnStopPanelClick() {
 void MainWindow::FocusGrid() {
   tabs1_->setFocus();
   fg1_->setFocus();
-}
-
-void MainWindow::SetStatusPanel(int panel, const QString& text) {
-  if (panel >= 1 && panel <= 4) panels_[panel - 1]->setText(text);
 }
 
 void MainWindow::ActivateMainWindow() {

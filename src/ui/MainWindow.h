@@ -51,10 +51,6 @@ class MainWindow : public QWidget {
   void ShowTableHelp(const QString& section);
   void FocusGrid();
   void ActivateMainWindow();
-  // Panels 2 and 3 of the status bar (progress caption and figure).
-  void SetStatusPanel(int panel, const QString& text);
-  // Adds a line to the error list: message, tab number, table name, row, column.
-  void AddError(const QString& message, int tabNumber, const QString& table, int row, int column);
 
   // The designed size of the window, in twips.
   static constexpr int kDesignWidthTwips = 14400;
@@ -68,8 +64,12 @@ class MainWindow : public QWidget {
  private:
   void CreateControls();
   bool GridKey(QKeyEvent* event);
+  // A click of the main toolbar's button at Position, from the toolbar or a grid shortcut.
+  void RunToolbarButton(int position);
   void ConnectControls();
-  void OnLowerTabClick();
+  // The widgets of the lower panes, the error list and the status bar mirror the window model.
+  void ShowLowerPane();
+  void ShowErrorList();
   void OnErrorListClick(int row);
   void OnStopPanelClick();
   // The user's choice of large toolbar images (setting View/BigBut).

@@ -33,7 +33,7 @@ int RunProgram(QApplication& app, const ProgramOptions& options) {
                                 context.installationFolder, UserProfileFolder()});
   CadTableLink cadLink(context, cad, activator);
   context.hooks.cad = &cadLink;
-  context.seams = std::make_unique<ProgramServices>(context, &cadLink);
+  context.seams = std::make_unique<ProgramServices>(context, cadLink);
   try {
     QStringList problems;
     ProvideGeneratorColumnFiles(context.installationFolder, context.folders.GetFamilyFolder(), &problems);

@@ -4,47 +4,47 @@
 
 namespace trellis {
 
-// The steps of start-up and shut-down that belong to the project files, the CAD link and the
-// macros. Each does nothing until its part of the program supplies it.
+// The steps of start-up and shut-down, and the toolbar commands, whose work belongs to the
+// project files, the CAD link and the macros; the program's services answer them.
 class ProgramSeams {
  public:
   virtual ~ProgramSeams() = default;
 
   // Lays the template files over the working folder.
-  virtual void CopyTemplates() {}
+  virtual void CopyTemplates() = 0;
   // Creates the start-up project "Новый проект".
-  virtual void CreateStartupProject() {}
+  virtual void CreateStartupProject() = 0;
   // Asks to save unsaved changes; Cancel keeps the window open.
-  virtual void AskSaveChanges(bool& /*cancel*/) {}
+  virtual void AskSaveChanges(bool& cancel) = 0;
   // The macro and layer buttons of the left toolbar from ToolLeft.ini.
-  virtual void BuildMacroButtons() {}
+  virtual void BuildMacroButtons() = 0;
   // Releases (false) or re-applies the left toolbar's layer buttons.
-  virtual void ReapplyLayerButtons(bool /*pressedOnes*/) {}
+  virtual void ReapplyLayerButtons(bool pressedOnes) = 0;
   // Removes the highlighting of the program's groups in the drawing.
-  virtual void ResetGroupHighlight() {}
+  virtual void ResetGroupHighlight() = 0;
   // Runs an action string: macro calls, or layer switches.
-  virtual void RunActionString(const QString& /*action*/) {}
+  virtual void RunActionString(const QString& action) = 0;
   // Asks the running macro to stop (status bar panel "STOP").
-  virtual void StopMacro() {}
+  virtual void StopMacro() = 0;
   // Lets go of the macro object kept by the last macro call.
-  virtual void ReleaseMacroObject() {}
+  virtual void ReleaseMacroObject() = 0;
 
   // Commands of the main toolbar whose work lies in the project files, the CAD link and the
   // calculation. The project commands answer false when they ended early (a cancelled
   // dialog or prompt).
-  virtual bool NewProject() { return true; }
-  virtual bool OpenProject() { return true; }
-  virtual bool SaveProject() { return true; }
-  virtual void SaveAs() {}
-  virtual void ArchiveProject() {}
-  virtual void ExportProgram() {}
-  virtual void OpenRecent(const QString& /*path*/) {}
-  virtual void AssignRegionToRow() {}
-  virtual void ShowSelect(bool /*pressed*/) {}
-  virtual void RunCalculation() {}
-  virtual void RunButtonsIniSection(const QString& /*section*/) {}
+  virtual bool NewProject() = 0;
+  virtual bool OpenProject() = 0;
+  virtual bool SaveProject() = 0;
+  virtual void SaveAs() = 0;
+  virtual void ArchiveProject() = 0;
+  virtual void ExportProgram() = 0;
+  virtual void OpenRecent(const QString& path) = 0;
+  virtual void AssignRegionToRow() = 0;
+  virtual void ShowSelect(bool pressed) = 0;
+  virtual void RunCalculation() = 0;
+  virtual void RunButtonsIniSection(const QString& section) = 0;
   // What a new or opened project does to the results of an earlier calculation.
-  virtual void ResetResults() {}
+  virtual void ResetResults() = 0;
 };
 
 }  // namespace trellis

@@ -81,47 +81,47 @@ void ProgramServices::ExportProgram() {
 }
 
 void ProgramServices::AssignRegionToRow() {
-  if (cad_) cad_->AssignRegionToRow();
+  cad_.AssignRegionToRow();
 }
 
 void ProgramServices::ShowSelect(bool pressed) {
-  if (cad_) cad_->ShowSelect(pressed);
+  cad_.ShowSelect(pressed);
 }
 
 void ProgramServices::ResetGroupHighlight() {
-  if (cad_) cad_->ResetGroupHighlight();
+  cad_.ResetGroupHighlight();
 }
 
 void ProgramServices::RunActionString(const QString& action) {
-  if (cad_) cad_->RunActionString(action);
+  cad_.RunActionString(action);
 }
 
 void ProgramServices::RunButtonsIniSection(const QString& section) {
-  if (cad_) cad_->RunButtonsIniSection(section);
+  cad_.RunButtonsIniSection(section);
 }
 
 void ProgramServices::RunCalculation() {
-  if (cad_) cad_->RunCalculation();
+  cad_.RunCalculation();
 }
 
 void ProgramServices::ResetResults() {
-  if (cad_) cad_->ResetResults();
+  cad_.ResetResults();
 }
 
 void ProgramServices::BuildMacroButtons() {
-  if (cad_) cad_->BuildMacroButtons();
+  cad_.BuildMacroButtons();
 }
 
 void ProgramServices::ReapplyLayerButtons(bool switchOn) {
-  if (cad_) cad_->ReapplyLayerButtons(switchOn);
+  cad_.ReapplyLayerButtons(switchOn);
 }
 
 void ProgramServices::StopMacro() {
-  if (cad_) cad_->StopMacro();
+  cad_.StopMacro();
 }
 
 void ProgramServices::ReleaseMacroObject() {
-  if (cad_) cad_->ReleaseMacroObject();
+  cad_.ReleaseMacroObject();
 }
 
 void ProgramServices::BeginBusy() {

@@ -9,13 +9,11 @@ namespace trellis {
 class ApplicationContext;
 class CadTableLink;
 
-// The seams answered by the parts of the program that have landed: the project files and
-// their commands, the program export, the row groups in the drawing, macros and the calculation.
+// The program's answers to the window's seams: the project files and their commands, the
+// program export, the row groups in the drawing, macros and the calculation.
 class ProgramServices : public ProgramSeams, private ProjectHooks {
  public:
-  // Cad is the link to the CAD host; without one (tests) its commands do nothing.
-  explicit ProgramServices(ApplicationContext& app, CadTableLink* cad = nullptr)
-      : app_(app), cad_(cad) {}
+  ProgramServices(ApplicationContext& app, CadTableLink& cad) : app_(app), cad_(cad) {}
 
   void CopyTemplates() override;
   void CreateStartupProject() override;
@@ -47,7 +45,7 @@ class ProgramServices : public ProgramSeams, private ProjectHooks {
   void ResetAfterProjectChange() override;
 
   ApplicationContext& app_;
-  CadTableLink* cad_;
+  CadTableLink& cad_;
   ProjectDialogState dialog_;
 };
 

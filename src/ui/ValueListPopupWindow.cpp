@@ -43,6 +43,7 @@ void ValueListPopupWindow::Open() {
   const int rows = std::min(app_.tables.popupGrid.Rows(), 12);
   const int height = px(Grid::kMinRowHeightTwips) * (rows + 1) + 8;
   setGeometry(px(left), px(top), px(width), height);
+  FitValueListColumns(ctx, width);
   show();
   fg2_->setFocus();
   fg1SelectedBmp(main);

@@ -16,7 +16,6 @@
 #include "tables/CatalogueLoading.h"
 #include "tables/TableOpening.h"
 
-#include <QMap>
 
 #include <gtest/gtest.h>
 
@@ -24,14 +23,8 @@ namespace trellis::test {
 
 class RecordingWindow : public CadWindow {
  public:
-  void SetStatusPanel(int panel, const QString& text) override {
-    panels[panel] = text;
-    if (panel == 3 && !text.isEmpty()) figures << text;
-  }
   void ActivateMainWindow() override { ++activations; }
   void OpenDocument(const QString& path) override { opened << path; }
-  QMap<int, QString> panels;
-  QStringList figures;
   QStringList opened;
   int activations = 0;
 };
@@ -65,6 +58,11 @@ class CadTableFixture {
     host_ = cadhost::HostApplication::Create({picker_, view_}, t_.root.Path());
     activator_.SetRunning(QStringLiteral("AutoCAD.Application"), host_);
     EXPECT_TRUE(cad_.ConnectCad(false));
+    // The progress figures of panel 3, as they were shown one after the other.
+    QObject::connect(&t_.window.StatusBar1, &StatusBar::Changed, [this](int panel) {
+      const QString text = t_.window.StatusBar1.Panel(panel);
+      if (panel == 3 && !text.isEmpty()) figures_ << text;
+    });
   }
 
   cadhost::HostDocument& Drawing() { return *host_->ActiveDocument(); }
@@ -94,6 +92,7 @@ class CadTableFixture {
   NoWindowSwitcher windows_;
   CadConnection cad_{CadServices{activator_, t_.settings, t_.prompter, windows_, t_.root.Path(), QString()}};
   RecordingWindow window_;
+  QStringList figures_;
   CadTableContext ctx_{t_.ctx, cad_, t_.prompter, window_};
 };
 

@@ -51,8 +51,8 @@ TEST_F(RowGroups, ArrowMakesThePickedObjectsTheWholeGroup) {
   EXPECT_TRUE(group->highlighted);
   EXPECT_FALSE(group->selectable);  // "_-group _s NAME" was typed
   EXPECT_EQ(Drawing().Variables().Get(QStringLiteral("PICKSTYLE")).toInt(), 0);
-  EXPECT_EQ(window_.figures.last(), "100");
-  EXPECT_EQ(window_.panels[2], "");
+  EXPECT_EQ(figures_.last(), "100");
+  EXPECT_EQ(t_.window.StatusBar1.Panel(2), "");
   EXPECT_TRUE(t_.hooks.calls.contains("RunTableHook MacrosSel"));
 
   // Again, with the group renamed in other letters: rebuilt from the new pick, not doubled.

@@ -81,10 +81,10 @@ TEST_F(Editing, OptionsClearTheirAdjacentGroupAndChecksToggle) {
 
 TEST_F(Editing, EditorKeysWriteAndMove) {
   fg1().SelectCell(2, 2);
-  EditorEnter(fg1(), CellEditAction::ImageCombo, QStringLiteral("Стойка"));
+  EditorEnter(f_.ctx, CellEditAction::ImageCombo, QStringLiteral("Стойка"));
   EXPECT_EQ(Cell(2, 2), QStringLiteral("Стойка") + kImageItemSuffix);
   EXPECT_EQ(fg1().Row(), 2);  // the last row stays
-  EXPECT_FALSE(EditorTab(fg1(), CellEditAction::TextBox, QString()));
+  EXPECT_FALSE(EditorTab(f_.ctx, CellEditAction::TextBox, QString()));
   EXPECT_EQ(fg1().Col(), 3);
   EXPECT_EQ(TypedCharacter(u'.'), u',');
 }

@@ -14,13 +14,16 @@ class Rows : public ::testing::Test {
  protected:
   Rows() {
     f_.WriteInstall(QStringLiteral("Tables.ini"),
-                    QStringLiteral("[Main]\nTables=Mat|El\n[Ext]\nExtBmp=d\nExtName=М\nPost=0\n"
-                                   "[Mat]\nExt=d01\nName=Материалы\n[El]\nExt=d02\nName=Элементы\n"));
+                    QStringLiteral("[Main]\nTables=Mat|El|Res\n[Ext]\nExtBmp=d\nExtName=М\nPost=0\n"
+                                   "[Mat]\nExt=d01\nName=Материалы\n[El]\nExt=d02\nName=Элементы\n"
+                                   "[Res]\nExt=d09\nName=Результаты\nEdit=-\n"));
     f_.WriteInstall(QStringLiteral("bmp/Left/d.bmp"), QStringLiteral("BM"));
     f_.WriteInstall(QStringLiteral("Mat.ini"),
                     QStringLiteral("[F1]\nName=N\nType=i\nVar=m\n[F2]\nName=Имя\n[F3]\nName=Вид\nList=Бетон|Сталь\nEdit=-\n"));
     f_.WriteInstall(QStringLiteral("El.ini"),
                     QStringLiteral("[F1]\nName=N\nType=i\n[F2]\nName=Материал\nType=i\nSource=Mat\nVar=m\n"));
+    f_.WriteInstall(QStringLiteral("Res.ini"), QStringLiteral("[F1]\nName=N\nType=i\n[F2]\nName=U\n"));
+    f_.WriteWorking(QStringLiteral("p.d09"), "1\t0,5\r\n");
     f_.WriteWorking(QStringLiteral("p.d01"), "5\ta\t\r\n7\tb\t\r\n");
     f_.WriteWorking(QStringLiteral("p.d02"), "1\t5\r\n2\t7\r\n3\t\r\n4\t5\r\n");
     BuildGroupButtons(f_.ctx);
@@ -82,9 +85,26 @@ TEST_F(Rows, CopyAndPasteThroughTheClipboardText) {
   EXPECT_TRUE(PasteClipboard(f_.ctx, QStringLiteral("Сталь\n")));
   EXPECT_EQ(Cell(1, 3), QStringLiteral("Сталь"));
 
-  fg1().SetSelection(1, 2, 2, 3);
-  CutSelection(fg1());
-  EXPECT_EQ(Cell(2, 2), "");
+  f_.project.projectSaved = true;
+  fg1().SetSelection(1, 1, 2, 3);
+  EXPECT_EQ(CutSelection(f_.ctx).text, QStringLiteral("5\tx\tСталь\r\n7\tb\t"));
+  // The numbers that identify the rows stay; the rest is cleared, and that is a change.
+  EXPECT_EQ(Cell(1, 1), "5");
+  EXPECT_EQ(Cell(2, 1), "7");
+  EXPECT_EQ(Cell(1, 2), "");
+  EXPECT_EQ(Cell(2, 3), "");
+  EXPECT_FALSE(f_.project.projectSaved);
+}
+
+TEST_F(Rows, AReadOnlyTableIsNeverCleared) {
+  f_.window.Tabs1.Select(3);
+  OnTabClick(f_.ctx);
+  ASSERT_EQ(Cell(1, 2), "0,5");
+  f_.project.projectSaved = true;
+  fg1().SetSelection(1, 1, 1, 2);
+  ClearSelection(f_.ctx);
+  EXPECT_EQ(Cell(1, 2), "0,5");
+  EXPECT_TRUE(f_.project.projectSaved);
 }
 
 TEST_F(Rows, SortingPutsTheLargestNumbersFirst) {
@@ -95,7 +115,7 @@ TEST_F(Rows, SortingPutsTheLargestNumbersFirst) {
     fg1().Data().SetCell(r, 2, QString::number(r));
   }
   fg1().SetSelection(1, 1, 5, 1);
-  SortSelection(fg1());
+  SortSelection(f_.ctx);
   QStringList order;
   for (int r = 1; r <= 6; ++r) order << Cell(r, 1) + u'/' + Cell(r, 2);
   EXPECT_EQ(order, QStringList({"10/2", "10/4", "3/1", "2/3", "1/5", "x/6"}));

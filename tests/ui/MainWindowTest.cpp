@@ -1,7 +1,11 @@
 #include "app/AppIdentity.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
+#include "automation/InProcessActivator.h"
+#include "cad/CadConnection.h"
+#include "cad/WindowSwitcher.h"
 #include "ui/ApplicationContext.h"
+#include "ui/CadTableLink.h"
 #include "ui/GridTableModel.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramServices.h"
@@ -41,10 +45,24 @@ class MainWindowTest : public ::testing::Test {
     test::WriteBytes(path, cp1251::Encode(QString::fromUtf8(utf8).replace(u'\n', QStringLiteral("\r\n"))));
   }
 
-  std::unique_ptr<ApplicationContext> NewContext() {
-    return std::make_unique<ApplicationContext>(root_.File(QStringLiteral("install")),
-                                                root_.File(QStringLiteral("config")),
-                                                root_.File(QStringLiteral("drive")), 11, prompter_);
+  // The program's own services over a CAD link that finds no drawing host.
+  struct Program {
+    Program(const QString& installation, const QString& config, const QString& drive, Prompter& prompter)
+        : app(installation, config, drive, 11, prompter),
+          cad(CadServices{activator, app.settings, prompter, windows, installation, QString()}),
+          link(app, cad, activator) {
+      app.seams = std::make_unique<ProgramServices>(app, link);
+    }
+    ApplicationContext app;
+    InProcessActivator activator;
+    NoWindowSwitcher windows;
+    CadConnection cad;
+    CadTableLink link;
+  };
+
+  std::unique_ptr<Program> NewProgram() {
+    return std::make_unique<Program>(root_.File(QStringLiteral("install")), root_.File(QStringLiteral("config")),
+                                     root_.File(QStringLiteral("drive")), prompter_);
   }
 
   static QToolButton* ButtonOf(MainWindow& window, const char* key) {
@@ -61,7 +79,8 @@ class MainWindowTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowTest, FirstStartShowsTheFirstTableAndItsHelp) {
-  auto app = NewContext();
+  auto program = NewProgram();
+  ApplicationContext* app = &program->app;
   MainWindow window(*app);
   window.resize(600, 450);  // narrower than the test screen, so that it can be centred
   window.Load();
@@ -80,7 +99,8 @@ TEST_F(MainWindowTest, FirstStartShowsTheFirstTableAndItsHelp) {
 }
 
 TEST_F(MainWindowTest, BigButtonsSpanTheScreenWidth) {
-  auto app = NewContext();
+  auto program = NewProgram();
+  ApplicationContext* app = &program->app;
   app->settings.SaveSetting(ProgramTitle(), u"View", u"BigBut", u"1");
   app->settings.SaveSetting(ProgramTitle(), u"open", u"f2", u"/p/Проект.d01");
   MainWindow window(*app);
@@ -95,7 +115,8 @@ TEST_F(MainWindowTest, BigButtonsSpanTheScreenWidth) {
 }
 
 TEST_F(MainWindowTest, ClosingKeepsTheLowerPanesStateAndRemovesTheWorkingFolder) {
-  auto app = NewContext();
+  auto program = NewProgram();
+  ApplicationContext* app = &program->app;
   {
     MainWindow window(*app);
     window.Load();
@@ -109,7 +130,8 @@ TEST_F(MainWindowTest, ClosingKeepsTheLowerPanesStateAndRemovesTheWorkingFolder)
   }
   EXPECT_EQ(app->settings.GetSetting(ProgramTitle(), u"main", u"down"), "0");
 
-  auto next = NewContext();
+  auto nextProgram = NewProgram();
+  ApplicationContext* next = &nextProgram->app;
   MainWindow again(*next);
   again.Load();
   EXPECT_FALSE(next->window.Toolbar1.Button(14).pressed);
@@ -120,8 +142,8 @@ TEST_F(MainWindowTest, ClosingKeepsTheLowerPanesStateAndRemovesTheWorkingFolder)
 // The toolbar's project commands and the close prompt reach the project operations.
 TEST_F(MainWindowTest, ProjectCommandsAndTheClosePromptAreWiredIn) {
   Write(QStringLiteral("Template/tr2/Materials.d01"), "1\t30000\n");
-  auto app = NewContext();
-  app->seams = std::make_unique<ProgramServices>(*app);
+  auto program = NewProgram();
+  ApplicationContext* app = &program->app;
   MainWindow window(*app);
   window.Load();
   app->seams->CreateStartupProject();
@@ -147,10 +169,11 @@ TEST_F(MainWindowTest, ProjectCommandsAndTheClosePromptAreWiredIn) {
 }
 
 TEST_F(MainWindowTest, AnErrorLineOpensItsTableAtTheCell) {
-  auto app = NewContext();
+  auto program = NewProgram();
+  ApplicationContext* app = &program->app;
   MainWindow window(*app);
   window.Load();
-  window.AddError(QStringLiteral("Нет материала"), 2, QStringLiteral("Нагрузки"), 1, 2);
+  app->window.fg2.Add(ErrorEntry{QStringLiteral("Нет материала"), "2", QStringLiteral("Нагрузки"), "1", "2"});
   auto* errors = window.findChild<QTableWidget*>(QStringLiteral("fg2"));
   errors->show();
   Q_EMIT errors->cellClicked(0, 0);
@@ -164,7 +187,8 @@ TEST_F(MainWindowTest, AnErrorLineOpensItsTableAtTheCell) {
 }
 
 TEST_F(MainWindowTest, TheGridModelKeepsItsContract) {
-  auto app = NewContext();
+  auto program = NewProgram();
+  ApplicationContext* app = &program->app;
   MainWindow window(*app);
   window.Load();
   GridTableModel model(app->window.fg1);

@@ -1,0 +1,103 @@
+#include "tables/LowerPanes.h"
+
+#include "app/FilePaths.h"
+#include "app/IniFiles.h"
+#include "app/LocaleNumbers.h"
+#include "tables/CatalogueLoading.h"
+#include "tables/InstallationFiles.h"
+#include "tables/TableContext.h"
+#include "tables/TableOpening.h"
+#include "tables/WindowModel.h"
+
+namespace trellis {
+namespace {
+
+const QString kReportPane = QStringLiteral("Report");
+const QString kReportCaption = QStringLiteral("Протокол");
+const QString kErrorsHint = QStringLiteral("Для показа ошибки выберите строку таблицы Ошибки");
+
+int ReportTab(const WindowModel& window) {
+  for (int i = 1; i <= window.Tabs2.Count(); ++i) {
+    if (window.Tabs2.At(i).image == kReportPane) return i;
+  }
+  return 0;
+}
+
+bool IsReportNotice(const QString& text) {
+  return text.startsWith(QStringLiteral("Новые строки в протоколе"));
+}
+
+}  // namespace
+
+bool LowerAreaShown(const WindowModel& window) {
+  const int down = window.Toolbar1.Find(QStringLiteral("Down"));
+  return down > 0 && window.Toolbar1.Button(down).pressed;
+}
+
+void OnLowerTabClick(WindowModel& window) {
+  const Tab* tab = window.Tabs2.SelectedTab();
+  window.lowerPanes.Show(tab ? tab->image : QString());
+  const bool errorsShown = window.lowerPanes.Shown() == QLatin1String("Err");
+  if (errorsShown && !window.fg2.Entries().empty() && !window.fg2.Entries().front().message.isEmpty()) {
+    window.StatusBar1.SetPanel(1, kErrorsHint);
+  } else if (!errorsShown) {
+    window.StatusBar1.SetPanel(1, QString());
+  }
+  NoteReportInView(window);
+}
+
+void SelectLowerTab(WindowModel& window, int position) {
+  window.Tabs2.Select(position);
+  OnLowerTabClick(window);
+}
+
+void NoteReportLine(WindowModel& window) {
+  if (LowerAreaShown(window) && window.lowerPanes.Shown() == kReportPane) return;
+  const int count = window.lowerPanes.UnseenReportLines() + 1;
+  window.lowerPanes.SetUnseenReportLines(count);
+  if (const int tab = ReportTab(window)) {
+    window.Tabs2.SetCaption(tab, QStringLiteral("%1 (%2)").arg(kReportCaption).arg(count));
+  }
+  window.StatusBar1.SetPanel(
+      1, QStringLiteral("Новые строки в протоколе: %1. Они на вкладке \"%2\" внизу окна (кнопка "
+                        "\"Нижние вкладки\")")
+             .arg(count)
+             .arg(kReportCaption));
+}
+
+void NoteReportInView(WindowModel& window) {
+  if (LowerAreaShown(window) && window.lowerPanes.Shown() == kReportPane) ForgetReportLines(window);
+}
+
+void ForgetReportLines(WindowModel& window) {
+  if (window.lowerPanes.UnseenReportLines() == 0) return;
+  window.lowerPanes.SetUnseenReportLines(0);
+  if (const int tab = ReportTab(window)) window.Tabs2.SetCaption(tab, kReportCaption);
+  if (IsReportNotice(window.StatusBar1.Panel(1))) window.StatusBar1.SetPanel(1, QString());
+}
+
+QString HelpPageOf(TableContext& ctx, const QString& section) {
+  const QString help = ctx.ini.ReadIni(section, u"Help", TablesIniPath(ctx.installationFolder));
+  const QString page = InstallationPath(ctx.installationFolder, QStringLiteral("Help/") + help + QStringLiteral(".htm"));
+  return !help.isEmpty() && FileExists(page) ? page : QString();
+}
+
+void GoToError(TableContext& ctx, const ErrorEntry& entry, const std::function<void(int, int)>& flash) {
+  Toolbar& left = ctx.window.ToolbarLeft1;
+  if (left.Count() >= 1 && !left.Button(1).pressed) OnGroupButtonClick(ctx, 1);
+
+  TabStrip& tabs = ctx.window.Tabs1;
+  const int tab = ParseLocaleWholeNumber(entry.tabNumber).value_or(0);
+  if (tab >= 1 && tab <= tabs.Count() && tabs.Selected() != tab) {
+    tabs.Select(tab);
+    OnTabClick(ctx);
+  }
+  const int row = ParseLocaleWholeNumber(entry.row).value_or(0);
+  const int column = ParseLocaleWholeNumber(entry.column).value_or(0);
+  if (row >= 1 && column >= 1) {
+    ctx.window.fg1.GoToCell(row, column);
+    if (flash) flash(row, column);
+  }
+}
+
+}  // namespace trellis
