@@ -29,6 +29,14 @@ bool IsReportNotice(const QString& text) {
 
 }  // namespace
 
+void BuildLowerTabs(TabStrip& tabs) {
+  tabs.Clear();
+  tabs.Add(Tab{QStringLiteral("Help"), QStringLiteral("Справка"), QString(), QString(), QStringLiteral("Help")});
+  tabs.Add(Tab{QStringLiteral("Err"), QStringLiteral("Ошибки"), QString(), QString(), QStringLiteral("Err")});
+  tabs.Add(Tab{kReportPane, kReportCaption, QString(), QString(), kReportPane});
+  tabs.Select(1);
+}
+
 bool LowerAreaShown(const WindowModel& window) {
   const int down = window.Toolbar1.Find(QStringLiteral("Down"));
   return down > 0 && window.Toolbar1.Button(down).pressed;

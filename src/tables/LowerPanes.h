@@ -7,11 +7,15 @@
 namespace trellis {
 
 struct ErrorEntry;
+class TabStrip;
 struct TableContext;
 class WindowModel;
 
 // The lower area: the help page, the error list and the report, one on show at a time, chosen by
 // the lower tab strip while the "Down" button is pressed.
+
+// The lower tab strip: "Справка", "Ошибки", "Протокол", the first selected.
+void BuildLowerTabs(TabStrip& tabs);
 
 // True while the "Down" button (the lower area) is pressed.
 bool LowerAreaShown(const WindowModel& window);

@@ -1,7 +1,6 @@
 #include "ui/MainToolbar.h"
 
 #include "project/RecentProjects.h"
-#include "tables/TabStrip.h"
 #include "tables/Toolbar.h"
 
 namespace trellis {
@@ -49,14 +48,6 @@ void BuildMainToolbar(Toolbar& toolbar) {
     }
     toolbar.Add(button);
   }
-}
-
-void BuildLowerTabs(TabStrip& tabs) {
-  tabs.Clear();
-  tabs.Add(Tab{QStringLiteral("Help"), QStringLiteral("Справка"), QString(), QString(), QStringLiteral("Help")});
-  tabs.Add(Tab{QStringLiteral("Err"), QStringLiteral("Ошибки"), QString(), QString(), QStringLiteral("Err")});
-  tabs.Add(Tab{QStringLiteral("Report"), QStringLiteral("Протокол"), QString(), QString(), QStringLiteral("Report")});
-  tabs.Select(1);
 }
 
 }  // namespace trellis

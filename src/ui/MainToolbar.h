@@ -2,14 +2,10 @@
 
 namespace trellis {
 
-class TabStrip;
 class Toolbar;
 
 // The sixteen command buttons of the main toolbar, with the recent-projects menu of "open"
 // (sixteen hidden items) and the menu of "save".
 void BuildMainToolbar(Toolbar& toolbar);
-
-// The lower tab strip: help, errors, report.
-void BuildLowerTabs(TabStrip& tabs);
 
 }  // namespace trellis

@@ -1,8 +1,10 @@
 #include "app/AppIdentity.h"
 #include "app/FilePaths.h"
+#include "project/ProjectArchive.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFixture.h"
 #include "project/RecentProjects.h"
+#include "tables/TableOpening.h"
 
 #include <gtest/gtest.h>
 
@@ -153,6 +155,15 @@ TEST_F(ProjectCommands, OpenRefusesAnotherProgramsFileAndKeepsOptionsWithoutIni)
   EXPECT_EQ(f_.t.ini.ReadIni(u"Calc", u"Iter", x + "/E.ini"), "50");
 }
 
+TEST_F(ProjectCommands, OpeningLaysTheTemplatesOverTheProjectsOwnFiles) {
+  const QString x = f_.Folder("X");
+  ProjectFixture::Write(x + "/N.d01", "1\tB20\r\n");
+  ProjectFixture::Write(x + "/N.vbp", "Type=Old");
+  OpenRecentProject(f_.ctx, x + "/N.d01");
+  EXPECT_EQ(ReadBytes(Working() + "/N.vbp"), "Type=Exe");
+  EXPECT_EQ(ReadBytes(Working() + "/N.d01"), "1\tB20\r\n");
+}
+
 TEST_F(ProjectCommands, ASaveFromThePromptEndsTheFreshStart) {
   f_.project.freshStart = true;
   prompter_.QueueAnswer(MessageAnswer::Yes);  // save the start-up project
@@ -181,6 +192,9 @@ TEST_F(ProjectCommands, ASaveThatCannotFinishIsReportedAndLeavesEachFileWhole) {
   EXPECT_FALSE(f_.project.projectSaved);
   ASSERT_EQ(report_.Lines().size(), 1);
   EXPECT_TRUE(report_.Lines()[0].contains("vanished"));
+  // Told, with the reason, not only noted in a pane the user may not see.
+  EXPECT_TRUE(LastMessage().startsWith("Проект не сохранен.")) << LastMessage().toStdString();
+  EXPECT_TRUE(LastMessage().contains("vanished"));
 
   const QString x = f_.Folder("X");
   prompter_.QueueFile(x + "/N.d01");
@@ -196,6 +210,7 @@ TEST_F(ProjectCommands, ASaveThatCannotFinishIsReportedAndLeavesEachFileWhole) {
   EXPECT_TRUE(ReadBytes(x + "/N.d01").contains("B30"));  // copied before the disk filled
   EXPECT_EQ(ProjectFixture::FilesIn(x), SavedSet("N"));  // and no N.d02 at all
   EXPECT_TRUE(report_.Lines().back().contains("N.d02"));
+  EXPECT_TRUE(LastMessage().contains("N.d02"));
 
   // A project whose files did not all reach the working folder is never saved back unasked.
   const QString y = f_.Folder("Y");
@@ -206,8 +221,52 @@ TEST_F(ProjectCommands, ASaveThatCannotFinishIsReportedAndLeavesEachFileWhole) {
     OpenRecentProject(f_.ctx, y + "/E.d01");
   }
   EXPECT_EQ(f_.project.projectPath, "");
+  EXPECT_TRUE(LastMessage().startsWith("Не все файлы проекта попали в рабочую папку."));
   EXPECT_FALSE(RunSaveCommand(f_.ctx));  // asks for a path, and the dialog is cancelled
   EXPECT_EQ(ReadBytes(y + "/E.d02").size(), 256 * 1024);
+}
+
+TEST_F(ProjectCommands, ARefusedNameAndAnArchiveWithoutItsSaveAreTold) {
+  prompter_.QueueFile(f_.Folder("X") + "/a:b.d01");
+  EXPECT_FALSE(RunSaveCommand(f_.ctx));
+  EXPECT_EQ(LastMessage(), "Некорректное имя файла. ");
+  EXPECT_EQ(prompter_.Messages().back().caption, "Ошибка");
+
+  prompter_.QueueFile(f_.t.root.File("vanished/N.d01"));
+  ArchiveProject(f_.ctx);
+  EXPECT_TRUE(LastMessage().startsWith("Архив не создан: проект не удалось сохранить."));
+  EXPECT_TRUE(prompter_.FileRequests().back().filter.contains("d01"));  // no archive dialog
+}
+
+TEST_F(ProjectCommands, ANewOrOpenedProjectNeverInheritsTheTableShownBefore) {
+  const QString x = f_.Folder("X"), y = f_.Folder("Y");
+  prompter_.QueueFile(x + "/N.d01");
+  ASSERT_TRUE(RunSaveCommand(f_.ctx));
+  const auto showLoads = [&] {
+    f_.t.window.Tabs1.Select(3);
+    OnTabClick(f_.t.ctx);
+    return f_.t.window.fg1.Data().Cell(1, 2);
+  };
+  ASSERT_EQ(showLoads(), "Собственный вес");
+  f_.t.window.fg1.Data().SetCell(1, 2, u"Снег");  // typed, not saved
+  f_.project.projectSaved = false;
+
+  // A new project of the same base name elsewhere starts from the templates.
+  prompter_.QueueAnswer(MessageAnswer::No);   // save the changes to N?
+  prompter_.QueueAnswer(MessageAnswer::Yes);  // Создать новый проект?
+  prompter_.QueueFile(y + "/N.d01");
+  ASSERT_TRUE(RunNewCommand(f_.ctx));
+  EXPECT_EQ(showLoads(), "Собственный вес");
+  EXPECT_FALSE(ReadBytes(y + "/N.d04").contains(QStringLiteral("Снег").toUtf8()));
+
+  // Opening the other N while its loads are shown reads them, edited or not.
+  f_.t.window.fg1.Data().SetCell(1, 2, u"Ветер");
+  f_.project.projectSaved = false;
+  prompter_.QueueAnswer(MessageAnswer::No);
+  prompter_.QueueFile(x + "/N.d01");
+  RunOpenCommand(f_.ctx);
+  EXPECT_EQ(showLoads(), "Собственный вес");
+  EXPECT_EQ(f_.t.window.fg1.Data().Cell(1, 2), "Собственный вес");
 }
 
 }  // namespace

@@ -118,5 +118,22 @@ TEST_F(Editing, PickingASourceRowCopiesByVariableNames) {
   EXPECT_EQ(Cell(1, 9), "");
 }
 
+TEST_F(Editing, ThePopupFitsItsColumnsIntoItsOwnWidth) {
+  fg1().SelectCell(2, 8);
+  OpenValueListPopup(f_.ctx);
+  const Grid& popup = f_.tables.popupGrid;
+  const auto columnsWidth = [&] {
+    int sum = 0;
+    for (int k = 1; k <= popup.Cols(); ++k) sum += popup.ColumnWidth(k);
+    return sum;
+  };
+  FitValueListColumns(f_.ctx, 100000);
+  const int natural = columnsWidth();
+  FitValueListColumns(f_.ctx, 1500);
+  ASSERT_LT(1500, natural);
+  EXPECT_LE(columnsWidth(), 1500 - 540);  // the number column and the scroll bar take the rest
+  EXPECT_GT(columnsWidth(), 1500 - 540 - popup.Cols());
+}
+
 }  // namespace
 }  // namespace trellis

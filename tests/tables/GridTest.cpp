@@ -1,5 +1,6 @@
 #include "tables/CatalogueLoading.h"
 #include "tables/GridFilling.h"
+#include "tables/LowerPanes.h"
 #include "support/TableFixture.h"
 #include "tables/TableOpening.h"
 #include "tables/ValueLists.h"
@@ -170,6 +171,26 @@ TEST_F(Grids, SelectionMovesAreSilentAndThePopupSelectsItsFirstRow) {
   EXPECT_EQ(popup.Row(), 1);
   EXPECT_EQ(popup.ColSel(), popup.Cols());
   EXPECT_EQ(popup.HeaderStyleOf(1).rgb, 0u);  // no header styles in the popup
+}
+
+TEST_F(Grids, OpeningATableShowsTheHelpPaneUnlessTheLowerAreaIsOpen) {
+  WindowModel& w = f_.window;
+  BuildLowerTabs(w.Tabs2);
+  ToolButton down;
+  down.key = QStringLiteral("Down");
+  down.style = ButtonStyle::Check;
+  w.Toolbar1.Add(down);
+  LoadCatalogue(f_.ctx);
+  SelectLowerTab(w, 3);
+  ASSERT_EQ(w.lowerPanes.Shown(), "Report");
+  OpenTab(2);  // the lower area is closed: back to "Справка", with its pane
+  EXPECT_EQ(w.Tabs2.Selected(), 1);
+  EXPECT_EQ(w.lowerPanes.Shown(), "Help");
+
+  w.Toolbar1.SetPressed(1, true);
+  SelectLowerTab(w, 2);
+  OpenTab(1);  // open: the user's choice stays
+  EXPECT_EQ(w.lowerPanes.Shown(), "Err");
 }
 
 }  // namespace

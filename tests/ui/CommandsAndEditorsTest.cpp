@@ -7,7 +7,10 @@
 #include "ui/GridView.h"
 #include "ui/MainWindow.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
@@ -60,7 +63,8 @@ class Commands : public ::testing::Test {
     Write(QStringLiteral("Tables.ini"),
           "[Main]\nTables=Mat\n[Ext]\nExtBmp=d\nExtName=Модель\nPost=0\n[Mat]\nExt=d01\nName=Материалы\n");
     Write(QStringLiteral("Mat.ini"),
-          "[F1]\nName=N\nType=i\n[F2]\nName=Название\n[F3]\nName=Модуль\n[F4]\nName=Вид\nList=Бетон|Сталь\n");
+          "[F1]\nName=N\nType=i\n[F2]\nName=Название\n[F3]\nName=Модуль\n[F4]\nName=Вид\nList=Бетон|Сталь\n"
+          "[F5]\nName=Учет\nType=b\n");
     Write(QStringLiteral("bmp/Left/d.bmp"), "BM");
     app_ = std::make_unique<ApplicationContext>(root_.File(QStringLiteral("install")),
                                                 root_.File(QStringLiteral("config")),
@@ -89,10 +93,24 @@ class Commands : public ::testing::Test {
   GridView* Grid() { return window_->findChild<GridView*>(QStringLiteral("fg1")); }
   QLineEdit* Text1() { return window_->findChild<QLineEdit*>(QStringLiteral("Text1")); }
   QString Cell(int r, int c) { return app_->window.fg1.Data().Cell(r, c); }
+  QPoint Center(int row, int column) {
+    return Grid()->visualRect(Grid()->model()->index(row - 1, column - 1)).center();
+  }
   void DoubleClick(int row, int column) {
-    const QRect cell = Grid()->visualRect(Grid()->model()->index(row - 1, column - 1));
-    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, Center(row, column));
+    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, Center(row, column));
+  }
+  // A key as the keyboard sends it, text included (Shift gives the capital).
+  static void Type(QWidget* target, Qt::Key key, const QString& text,
+                   Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(target, &release);
+  }
+  bool PasteEnabled() {
+    const Toolbar& toolbar = app_->window.Toolbar1;
+    return toolbar.Button(toolbar.Find(QStringLiteral("paste"))).enabled;
   }
 
   test::TempFolder root_;
@@ -184,6 +202,76 @@ TEST_F(Commands, TheEditableComboWritesAPickedItem) {
   Q_EMIT combo->activated(1);
   EXPECT_EQ(Cell(2, 4), QStringLiteral("Сталь"));
   EXPECT_FALSE(combo->isVisible());
+}
+
+TEST_F(Commands, RowsTypedFromTheKeyboardKeepEveryKey) {
+  Click("add");  // row 3, empty, in column 2
+  app_->project.projectSaved = true;
+  Type(Grid(), Qt::Key_B, QStringLiteral("B"), Qt::ShiftModifier);
+  ASSERT_TRUE(Text1()->isVisible());
+  QTest::keyClicks(Text1(), QStringLiteral("25"));
+  QTest::keyClick(Text1(), Qt::Key_Return);
+  EXPECT_EQ(Cell(3, 2), "B25");
+  EXPECT_FALSE(app_->project.projectSaved);  // a keyboard edit alone is a change to save
+
+  app_->window.fg1.SelectCell(3, 3);
+  Type(Grid(), Qt::Key_A, QStringLiteral("a"));
+  Type(Text1(), Qt::Key_B, QStringLiteral("b"));
+  QTest::keyClick(Text1(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(Cell(3, 3), "ab");
+
+  // The keypad's Enter moves down and its Delete clears, leaving the row numbers.
+  app_->window.fg1.SelectCell(1, 3);
+  QTest::keyClick(Grid(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(app_->window.fg1.Row(), 2);
+  app_->window.fg1.SetSelection(2, 1, 3, 3);
+  QTest::keyClick(Grid(), Qt::Key_Delete, Qt::KeypadModifier);
+  EXPECT_EQ(Cell(2, 1), "2");
+  EXPECT_EQ(Cell(3, 1), "3");
+  EXPECT_EQ(Cell(2, 2), "");
+  EXPECT_EQ(Cell(3, 3), "");
+}
+
+TEST_F(Commands, KeyboardCopyAndPasteKeepTheFocusInTheGrid) {
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  Grid()->setFocus();
+  ASSERT_TRUE(Grid()->hasFocus());
+  app_->window.fg1.SelectCell(1, 2);
+  QTest::keyClick(Grid(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "B25");
+  EXPECT_EQ(QApplication::focusWidget(), Grid());
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(app_->window.fg1.Row(), 2);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Cell(2, 2), "B25");
+  EXPECT_EQ(QApplication::focusWidget(), Grid());
+
+  // The paste button follows the clipboard, whoever fills it.
+  QGuiApplication::clipboard()->clear();
+  EXPECT_FALSE(PasteEnabled());
+  QGuiApplication::clipboard()->setText(QStringLiteral("from a spreadsheet"));
+  EXPECT_TRUE(PasteEnabled());
+}
+
+TEST_F(Commands, ACheckCellChangesOnlyOnALeftClickReleasedOnIt) {
+  QWidget* cells = Grid()->viewport();
+  QTest::mouseClick(cells, Qt::RightButton, {}, Center(1, 5));
+  EXPECT_EQ(Cell(1, 5), "");
+  QTest::mousePress(cells, Qt::LeftButton, {}, Center(1, 5));
+  QTest::mouseMove(cells, Center(2, 5));
+  QTest::mouseRelease(cells, Qt::LeftButton, {}, Center(2, 5));
+  EXPECT_EQ(Cell(1, 5), "");
+  EXPECT_EQ(Cell(2, 5), "");
+
+  app_->project.projectSaved = true;
+  QTest::mouseClick(cells, Qt::LeftButton, {}, Center(1, 5));
+  EXPECT_EQ(Cell(1, 5), kMarkedCell);
+  EXPECT_FALSE(app_->project.projectSaved);
+  QTest::qWait(QApplication::doubleClickInterval() + 50);
+  QTest::mouseClick(cells, Qt::LeftButton, {}, Center(1, 5));
+  EXPECT_EQ(Cell(1, 5), "");
 }
 
 }  // namespace

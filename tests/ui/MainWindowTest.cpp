@@ -13,6 +13,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QFile>
 #include <QScreen>
 #include <QTabBar>
 #include <QTableWidget>
@@ -124,7 +125,9 @@ TEST_F(MainWindowTest, ClosingKeepsTheLowerPanesStateAndRemovesTheWorkingFolder)
     ASSERT_NE(down, nullptr);
     QTest::mouseClick(down, Qt::LeftButton);
     EXPECT_FALSE(app->window.Toolbar1.Button(14).pressed);
+    // The DXF folder lies inside the working folder, which can go only after it.
     const QString working = app->folders.GetWorkingFolder();
+    test::WriteBytes(app->folders.GetDxfFolder() + "/1.dxf", "0\r\nEOF\r\n");
     EXPECT_TRUE(window.close());
     EXPECT_FALSE(QFileInfo::exists(working));
   }
@@ -157,15 +160,52 @@ TEST_F(MainWindowTest, ProjectCommandsAndTheClosePromptAreWiredIn) {
   EXPECT_EQ(window.windowTitle(), "Trellis - [M] - [Материалы]");
   EXPECT_TRUE(app->project.projectSaved);
 
-  QTest::mouseClick(ButtonOf(window, "add"), Qt::LeftButton);
+  // A keyboard edit right after the save: closing asks, and Cancel leaves everything as it was.
+  app->window.fg1.SelectCell(1, 2);
+  QTest::keyClick(window.findChild<QWidget*>(QStringLiteral("fg1")), Qt::Key_7);
+  QTest::keyClick(window.findChild<QWidget*>(QStringLiteral("Text1")), Qt::Key_Return);
+  EXPECT_FALSE(app->project.projectSaved);
+  app->settings.SaveSetting(ProgramTitle(), u"main", u"down", u"7");
+  QTest::mouseClick(ButtonOf(window, "Down"), Qt::LeftButton);
   prompter_.QueueAnswer(MessageAnswer::Cancel);
   EXPECT_FALSE(window.close());
   EXPECT_EQ(prompter_.Messages().back().text, "Сохранить изменения в проект \"M\"?");
+  EXPECT_EQ(app->settings.GetSetting(ProgramTitle(), u"main", u"down"), "7");
+  EXPECT_TRUE(QFileInfo::exists(app->folders.GetWorkingFolder() + "/M.d01"));
 
   window.OpenRecentProject(root_.File(QStringLiteral("gone/Q.d01")));
   EXPECT_EQ(window.windowTitle(), "Trellis - [Q] - [Материалы]");
   prompter_.QueueAnswer(MessageAnswer::No);
   EXPECT_TRUE(window.close());
+}
+
+TEST_F(MainWindowTest, AFailingLoadIsToldAndTheWindowStillComesUp) {
+  Write(QStringLiteral("Template/tr/VB.vbp"), "Type=Exe");
+  auto program = NewProgram();
+  ApplicationContext* app = &program->app;
+  // The template's copy cannot replace a folder of its name.
+  QDir().mkpath(app->folders.GetWorkingFolder() + "/.vbp/x");
+  MainWindow window(*app);
+  window.Load();
+  ASSERT_EQ(prompter_.Messages().size(), 1u);
+  EXPECT_TRUE(prompter_.Messages()[0].text.startsWith("Ошибка загрузки ")) << prompter_.Messages()[0].text.toStdString();
+  EXPECT_EQ(prompter_.Messages()[0].text, "Ошибка загрузки Ошибка доступа к пути или файлу");
+  app->seams->CreateStartupProject();
+  window.show();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_TRUE(window.windowTitle().startsWith("Trellis - [Новый проект]"));
+}
+
+TEST_F(MainWindowTest, TheLeftToolbarHasItsMacroButtonsWithoutATableCatalogue) {
+  QFile::remove(root_.File(QStringLiteral("install/Tables.ini")));
+  Write(QStringLiteral("ToolLeft.ini"), "[B1]\nName=Схема\nBmp=scheme\nMacros=Trellis.Scheme;Build\n");
+  Write(QStringLiteral("bmp/Left/scheme.bmp"), "BM");
+  auto program = NewProgram();
+  MainWindow window(program->app);
+  window.Load();
+  const Toolbar& left = program->app.window.ToolbarLeft1;
+  ASSERT_GE(left.Count(), 1);
+  EXPECT_EQ(left.Button(left.Count()).tooltip, QStringLiteral("Схема"));
 }
 
 TEST_F(MainWindowTest, AnErrorLineOpensItsTableAtTheCell) {
