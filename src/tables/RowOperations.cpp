@@ -183,13 +183,14 @@ void SortSelection(TableContext& ctx) {
     return false;
   };
   std::stable_sort(order.begin() + (r.r1 - 1), order.begin() + r.r2, before);
+  const bool reordered = !std::is_sorted(order.begin(), order.end());
   grid.Data().ReorderRows(order);
   grid.NotifyCellsChanged(r.r1, 1, r.r2, grid.Cols());
   grid.SetSelectionEventsOn(false);
   grid.SetSelection(row, col, rowSel, colSel);
   grid.SetSelectionEventsOn(true);
-  // The new order is a change to save, unlike the sort button's click as such.
-  ctx.project.projectSaved = false;
+  // A new order is a change to save.
+  if (reordered) ctx.project.projectSaved = false;
 }
 
 }  // namespace trellis

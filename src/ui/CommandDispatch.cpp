@@ -26,7 +26,7 @@ void PutOnClipboard(const ClipboardText& copied) {
 }
 
 // Keys whose click leaves the project's saved state alone. (A sort that reorders rows marks
-// the project itself: the new order is a change to save.)
+// the project itself.)
 bool KeepsSavedState(const QString& key) {
   static const QStringList kKeys{QStringLiteral("new"),  QStringLiteral("open"), QStringLiteral("save"),
                                  QStringLiteral("sort"), QStringLiteral("edit"), QStringLiteral("copy"),

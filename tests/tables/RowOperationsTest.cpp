@@ -114,6 +114,10 @@ TEST_F(Rows, SortingPutsTheLargestNumbersFirst) {
     fg1().Data().SetCell(r, 1, QString::fromLatin1(keys[r - 1]));
     fg1().Data().SetCell(r, 2, QString::number(r));
   }
+  f_.project.projectSaved = true;
+  fg1().SetSelection(1, 1, 2, 1);
+  SortSelection(f_.ctx);  // 3 and 10 swap: a change to save
+  EXPECT_FALSE(f_.project.projectSaved);
   fg1().SetSelection(1, 1, 5, 1);
   SortSelection(f_.ctx);
   QStringList order;
