@@ -12,7 +12,6 @@
 #include "project/ProjectOperations.h"
 #include "tables/ProjectState.h"
 #include "tables/TableContext.h"
-#include "tables/TableHooks.h"
 #include "tables/TableOpening.h"
 #include "tables/WindowModel.h"
 
@@ -22,43 +21,33 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "SilentPrompter.h"
+#include "BenchTables.h"
 
 #include <benchmark/benchmark.h>
 
 namespace trellis {
 namespace {
 
-using bench::SilentPrompter;
+using bench::TableWorld;
+using bench::WriteFile;
+
+// No window to make busy and no results to drop.
+class QuietProjectHooks : public ProjectHooks {
+ public:
+  void BeginBusy() override {}
+  void EndBusy() override {}
+  void ResetAfterProjectChange() override {}
+};
 
 constexpr int kTables = 20;
 constexpr int kRowsPerTable = 10000;
 constexpr int kColumns = 8;
 
-void Write(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) std::abort();
-}
-
 // An installation of 20 tables, a project "big" saved once in <dir>/project, and its working set.
-struct BigProject {
-  QTemporaryDir dir;
-  SilentPrompter prompter;
-  IniFiles ini;
-  SettingsStore settings{dir.filePath(QStringLiteral("config"))};
-  WorkingFolders folders{settings, dir.filePath(QStringLiteral("drive")), 1};
-  TextFileWriter writer{prompter};
-  ProjectState project;
-  WindowModel window;
-  TableState tables;
-  TableHooks tableHooks;
-  ProjectHooks hooks;
+struct BigProject : TableWorld {
+  QuietProjectHooks projectHooks;
   ProjectDialogState dialog;
-  QString install = dir.filePath(QStringLiteral("install"));
-  ProjectContext ctx{
-      TableContext{install, ini, folders, writer, project, window, tables, tableHooks}, settings,
-      prompter, hooks, dialog};
+  ProjectContext projectCtx{ctx, settings, prompter, projectHooks, dialog};
   QString projectFile = dir.filePath(QStringLiteral("project/big.d01"));
   qint64 tableBytes = 0;
 
@@ -74,7 +63,7 @@ struct BigProject {
       for (int k = 1; k <= kColumns; ++k) {
         columns += "[F" + QByteArray::number(k) + "]\r\nName=C" + QByteArray::number(k) + "\r\n";
       }
-      Write(install + "/" + key + ".ini", columns);
+      WriteFile(install + "/" + key + ".ini", columns);
       QByteArray text;
       for (int r = 1; r <= kRowsPerTable; ++r) {
         text += QByteArray::number(r) + "\t\xC1\xE5\xF2\xEE\xED B" + QByteArray::number(r % 60);
@@ -82,16 +71,16 @@ struct BigProject {
         text += "\r\n";
       }
       tableBytes += text.size();
-      Write(folders.GetWorkingFolder() + "/big." + ext, text);
+      WriteFile(folders.GetWorkingFolder() + "/big." + ext, text);
     }
-    Write(install + "/Tables.ini", tablesIni + "\r\n" + sections);
-    Write(install + "/Template/tr/VB.vbp", "Type=Exe\r\n");
+    WriteFile(install + "/Tables.ini", tablesIni + "\r\n" + sections);
+    WriteFile(install + "/Template/tr/VB.vbp", "Type=Exe\r\n");
     QDir().mkpath(QFileInfo(projectFile).absolutePath());
     project.projectBaseName = QStringLiteral("big");
     tables.currentTableKey = QStringLiteral("T1");
     window.fg1.SetWidthTwips(15000);
-    OpenCurrentTable(ctx.tables);
-    if (!SaveProjectFile(ctx, projectFile)) std::abort();
+    OpenCurrentTable(ctx);
+    if (!SaveProjectFile(projectCtx, projectFile)) std::abort();
   }
 };
 
@@ -103,7 +92,7 @@ BigProject& Project() {
 void BM_SaveProject(benchmark::State& state) {
   BigProject& p = Project();
   for (auto _ : state) {
-    if (!SaveProjectFile(p.ctx, p.projectFile)) state.SkipWithError("the save did not finish");
+    if (!SaveProjectFile(p.projectCtx, p.projectFile)) state.SkipWithError("the save did not finish");
   }
   state.SetBytesProcessed(state.iterations() * p.tableBytes);
 }
@@ -112,7 +101,7 @@ BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond)->Iterations(5);
 void BM_OpenProject(benchmark::State& state) {
   BigProject& p = Project();
   for (auto _ : state) {
-    if (!OpenProjectFile(p.ctx, p.projectFile)) state.SkipWithError("the project did not open");
+    if (!OpenProjectFile(p.projectCtx, p.projectFile)) state.SkipWithError("the project did not open");
   }
   state.SetBytesProcessed(state.iterations() * p.tableBytes);
   state.counters["shown_rows"] = p.window.fg1.Data().RowCount();

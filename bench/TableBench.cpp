@@ -8,7 +8,6 @@
 #include "tables/GridFilling.h"
 #include "tables/ProjectState.h"
 #include "tables/TableContext.h"
-#include "tables/TableHooks.h"
 #include "tables/WindowModel.h"
 
 #include <QCoreApplication>
@@ -18,31 +17,21 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "SilentPrompter.h"
+#include "BenchTables.h"
 
 #include <benchmark/benchmark.h>
 
 namespace trellis {
 namespace {
 
-using bench::SilentPrompter;
+using bench::TableWorld;
+using bench::WriteFile;
 
 constexpr int kRows = 100000;
 constexpr int kColumns = 20;
 
 // An installation with one table of 20 columns of the usual kinds, and its working file.
-struct BigTable {
-  QTemporaryDir dir;
-  SilentPrompter prompter;
-  IniFiles ini;
-  SettingsStore settings{dir.filePath(QStringLiteral("config"))};
-  WorkingFolders folders{settings, dir.filePath(QStringLiteral("drive")), 1};
-  TextFileWriter writer{prompter};
-  ProjectState project;
-  WindowModel window;
-  TableState tables;
-  TableHooks hooks;
-  TableContext ctx{dir.path(), ini, folders, writer, project, window, tables, hooks};
+struct BigTable : TableWorld {
   QString file;
 
   BigTable() {
@@ -55,8 +44,8 @@ struct BigTable {
       if (k == 2) columns += "List=Concrete|Steel|Timber\r\n";
       if (k == 3) columns += "Type=b\r\n";
     }
-    Write(dir.filePath(QStringLiteral("Tables.ini")), tablesIni);
-    Write(dir.filePath(QStringLiteral("Elements.ini")), columns);
+    WriteFile(install + QStringLiteral("/Tables.ini"), tablesIni);
+    WriteFile(install + QStringLiteral("/Elements.ini"), columns);
 
     QByteArray text;
     text.reserve(16 << 20);
@@ -66,15 +55,9 @@ struct BigTable {
       text += "\r\n";
     }
     file = folders.GetWorkingFolder() + QStringLiteral("/big.d02");
-    Write(file, text);
+    WriteFile(file, text);
     tables.currentTableKey = QStringLiteral("Elements");
     window.fg1.SetWidthTwips(15000);
-  }
-
-  static void Write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
   }
 };
 

@@ -12,6 +12,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <vector>
+
 namespace trellis {
 namespace {
 
@@ -44,14 +46,24 @@ void DeleteNoLink(TableContext& ctx) {
     const TableData& source = ctx.tables.fgSource;
     QSet<QByteArray> keys;
     for (int q = 1; q <= source.RowCount(); ++q) keys.insert(source.CellBytes(q, link.keyColumn).toByteArray());
-    bool removed = false;
-    for (int r = table.RowCount(); r >= 1; --r) {
+    // The rows that stay move to the front in one pass and the rest go at once, so a large
+    // table costs one copy, not one per removed row. Removing from the last row up stops
+    // short of the first when every row would go: a table keeps at least one row.
+    std::vector<int> kept, gone;
+    for (int r = 1; r <= table.RowCount(); ++r) {
       const QByteArrayView value = table.CellBytes(r, link.column);
-      if (value.isEmpty() || keys.contains(value.toByteArray()) || table.RowCount() < 2) continue;
-      table.RemoveRows(r, 1);
-      removed = true;
+      (value.isEmpty() || keys.contains(value.toByteArray()) ? kept : gone).push_back(r);
     }
-    if (removed) SaveScratchTable(table, TableFilePath(ctx, link.table), ctx.writer);
+    if (kept.empty()) {
+      kept.push_back(gone.front());
+      gone.erase(gone.begin());
+    }
+    if (gone.empty()) continue;
+    const int keptCount = int(kept.size());
+    kept.insert(kept.end(), gone.begin(), gone.end());
+    table.ReorderRows(kept);
+    table.RemoveRows(keptCount + 1, int(gone.size()));
+    SaveScratchTable(table, TableFilePath(ctx, link.table), ctx.writer);
   }
 }
 

@@ -237,6 +237,8 @@ void MainWindow::ConnectControls() {
           [this](int panel) { panels_[panel - 1]->setText(app_.window.StatusBar1.Panel(panel)); });
   connect(&w.fg2, &ErrorList::Changed, this, &MainWindow::ShowErrorList);
   connect(fg2_, &QTableWidget::cellClicked, this, [this](int row) { OnErrorListClick(row + 1); });
+  ShowLowerPane();
+  ShowErrorList();
   frmList_ = new ValueListPopupWindow(app_, this, *fg1_);
   editors_ = new CellEditors(app_, {this, fg1_, text1_, cmb1_, cmbL1_, cmbi1_, frmList_}, this);
   fg1_->SetKeyHandler([this](QKeyEvent* event) { return GridKey(event); });
