@@ -6,7 +6,6 @@
 #include "app/WorkingFolders.h"
 #include "tables/ProjectState.h"
 #include "tables/TableContext.h"
-#include "tables/TableHooks.h"
 #include "tables/WindowModel.h"
 
 #include <QDir>
@@ -17,25 +16,11 @@
 #include <cstdlib>
 
 #include "SilentPrompter.h"
+#include "support/QuietTableHooks.h"
 
 namespace trellis::bench {
 
-// Benchmarks run the table procedures without a window or a drawing: the host counts as
-// reached and every other call out does nothing.
-class QuietTableHooks : public TableHooks {
- public:
-  bool ConnectCad(bool) override { return true; }
-  void ApplyTableSetvar() override {}
-  void BuildTableToolbar() override {}
-  void ApplyToolbarSize() override {}
-  void ShowTableHelp(const QString&) override {}
-  void RefreshShowSelect() override {}
-  void RunTableHook(const QString&) override {}
-  void UpdateGroupButtons() override {}
-  void FocusGrid() override {}
-  void ProcessEvents() override {}
-  void Pause(float) override {}
-};
+using test::QuietTableHooks;
 
 // Writes a file whole, its folder made first; a benchmark without its files is meaningless.
 inline void WriteFile(const QString& path, const QByteArray& bytes) {

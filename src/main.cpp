@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -58,6 +59,9 @@ trellis::ProgramOptions WindowOptions(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Beyond a file-size limit a write is to fail and be reported like a full disk, not to end
+  // the program with half-written files behind it.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (HasOption(argc, argv, "--export-vb")) return ExportFromCommandLine(argc, argv);
   if (HasOption(argc, argv, "--archive")) return ArchiveFromCommandLine(argc, argv);
   QApplication app(argc, argv);

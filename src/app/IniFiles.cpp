@@ -1,9 +1,10 @@
 #include "app/IniFiles.h"
 
+#include "app/ReplacementFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <sys/stat.h>
 #include <time.h>
@@ -108,10 +109,14 @@ QString IniFiles::ReadIni(QStringView section, QStringView key, const QString& f
 
 template <typename Edit>
 bool IniFiles::Modify(const QString& file, Edit edit) {
+  lastWriteError_ = std::make_error_code(std::errc::permission_denied);
   if (file.isEmpty()) return false;
   const QFileInfo info(file);
   // Windows creates the file but never a missing folder.
-  if (!info.absoluteDir().exists()) return false;
+  if (!info.absoluteDir().exists()) {
+    lastWriteError_ = std::make_error_code(std::errc::no_such_file_or_directory);
+    return false;
+  }
   if (info.exists() && (!info.isFile() || !info.isWritable())) return false;
 
   IniDocument doc(newFileEncoding_);
@@ -124,11 +129,11 @@ bool IniFiles::Modify(const QString& file, Edit edit) {
   const QByteArray before = info.exists() ? doc.Serialize() : QByteArray();
   edit(doc);
   const QByteArray bytes = doc.Serialize();
+  lastWriteError_.clear();
   if (info.exists() && bytes == before) return true;
 
-  QSaveFile out(file);
-  out.setDirectWriteFallback(false);
-  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+  lastWriteError_ = ReplaceFileAtomically(file, bytes);
+  if (lastWriteError_) {
     cache_.remove(file);
     return false;
   }

@@ -8,6 +8,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <system_error>
 
 namespace trellis {
 
@@ -33,6 +34,9 @@ class IniFiles {
   bool WriteIni(QStringView section, QStringView key, QStringView value, const QString& file);
   bool DeleteIniKey(QStringView section, QStringView key, const QString& file);
   bool DeleteIniSection(QStringView section, const QString& file);
+  // Why the last write, delete or edit failed, for a message (EACCES when the file was refused
+  // before anything was written); none when it succeeded.
+  std::error_code LastWriteError() const { return lastWriteError_; }
 
   static constexpr qsizetype kValueLimit = 2046;
 
@@ -64,6 +68,7 @@ class IniFiles {
   IniEncoding newFileEncoding_;
   QHash<QString, CachedFile> cache_;
   FileChangeWatch watch_;
+  std::error_code lastWriteError_;
 };
 
 }  // namespace trellis

@@ -2,11 +2,12 @@
 
 #include "app/AppIdentity.h"
 #include "app/Prompter.h"
+#include "app/ReplacementFile.h"
+#include "app/RunTimeError.h"
 #include "app/TextCodec.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace trellis {
 
@@ -25,11 +26,7 @@ QByteArray ReadWholeFileBytes(const QString& path) {
 QString ReadWholeFile(const QString& path) { return cp1251::Decode(ReadWholeFileBytes(path)); }
 
 bool ReplaceFileContent(const QString& path, const QByteArray& bytes) {
-  if (path.isEmpty() || QFileInfo(path).isDir()) return false;
-  QSaveFile file(path);
-  // Never fall back to writing over the old file: an interrupted write must not cut it.
-  file.setDirectWriteFallback(false);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+  return !ReplaceFileAtomically(path, bytes);
 }
 
 bool TextFileWriter::PrintToFile(const QString& path, const QString& text) {
@@ -40,7 +37,10 @@ bool TextFileWriter::PrintBytesToFile(const QString& path, QByteArray text) {
   // Set whatever the outcome: the caller goes on as if the write had succeeded.
   tableFileWritten_ = true;
   text.append("\r\n");
-  if (ReplaceFileContent(path, text)) return true;
+  const std::error_code error = ReplaceFileAtomically(path, text);
+  if (!error) return true;
+  ++failures_;
+  lastFailure_ = path + QStringLiteral(": ") + RunTimeError::FromSystem(error, path).Description();
   prompter_.Ask(Message{QStringLiteral("PrintToFile"), ProgramTitle(), MessageButtons::Ok,
                        MessageIcon::None});
   return false;

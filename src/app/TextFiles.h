@@ -27,12 +27,20 @@ class TextFileWriter {
   bool TableFileWritten() const { return tableFileWritten_; }
   void ClearTableFileWritten() { tableFileWritten_ = false; }
 
+  // Writes that failed so far, and the reason of the last one with the file's name: a caller
+  // that goes through code unaware of the result can still tell that a write of its failed.
+  int Failures() const { return failures_; }
+  QString LastFailure() const { return lastFailure_; }
+
  private:
   Prompter& prompter_;
   bool tableFileWritten_ = false;
+  int failures_ = 0;
+  QString lastFailure_;
 };
 
-// The same replacement without any message: false when the file could not be written.
+// The same replacement without any message: false when the file could not be written (the old
+// content is then kept).
 bool ReplaceFileContent(const QString& path, const QByteArray& bytes);
 
 }  // namespace trellis

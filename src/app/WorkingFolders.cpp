@@ -32,6 +32,29 @@ void EmptyAndRemove(const QString& folder) {
   QDir().rmdir(folder);
 }
 
+// The path as the file system reaches it: "." and ".." gone and symbolic links followed, also
+// through the part that exists when the rest does not yet, so a setting cannot lead the
+// program out of a folder by its spelling.
+QString ResolvedPath(const QString& path) {
+  QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+  QString rest;
+  while (!QFileInfo::exists(existing)) {
+    const QString parent = QFileInfo(existing).path();
+    if (parent == existing) break;
+    rest = QFileInfo(existing).fileName() + (rest.isEmpty() ? QString() : u'/' + rest);
+    existing = parent;
+  }
+  const QString canonical = QFileInfo(existing).canonicalFilePath();
+  const QString base = canonical.isEmpty() ? existing : canonical;
+  return rest.isEmpty() ? base : QDir::cleanPath(base + u'/' + rest);
+}
+
+// Folder itself or a folder inside it, by letter case as Windows compares.
+bool IsSameOrInside(const QString& path, const QString& folder) {
+  return path.compare(folder, Qt::CaseInsensitive) == 0 ||
+         path.startsWith(folder + u'/', Qt::CaseInsensitive);
+}
+
 }  // namespace
 
 WorkingFolders::WorkingFolders(SettingsStore& settings, QString systemDrive, qint64 instanceNumber)
@@ -50,8 +73,9 @@ QString WorkingFolders::GetFamilyFolder() {
   const QString fallback = PathIn(systemDrive_, FamilyKey());
   if (!FolderExists(fallback)) CreateFolder(fallback);
   const QString stored = settings_.GetSetting(FamilyKey(), u"Folds_1", u"Path", fallback);
-  // Only the default folder and folders inside it are accepted.
-  familyFolder_ = stored.startsWith(fallback, Qt::CaseInsensitive) ? stored : fallback;
+  // Only the default folder and folders inside it are accepted, judged by where the paths
+  // really lead: the clean-up of the temporary area deletes below this folder.
+  familyFolder_ = IsSameOrInside(ResolvedPath(stored), ResolvedPath(fallback)) ? stored : fallback;
   settings_.SaveSetting(FamilyKey(), u"Folds_1", u"Path", familyFolder_);
   return familyFolder_;
 }
@@ -64,13 +88,21 @@ QString WorkingFolders::InstanceFolder() {
 
 QString WorkingFolders::WorkingFolderPath() {
   const QString chosen = settings_.GetSetting(ProgramTitle(), u"Main", u"TempDir");
-  if (!chosen.isEmpty() && FolderExists(chosen)) return chosen;
+  // A folder the user chose is never emptied: the program works in a folder of its own inside
+  // it, one per instance, which it made and may remove. (The classic program worked in the
+  // chosen folder itself and emptied it.)
+  if (!chosen.isEmpty() && FolderExists(chosen)) {
+    return PathIn(ResolvedPath(chosen), ProgramTitle() + u'-' + QString::number(instanceNumber_));
+  }
   return InstanceFolder();
 }
 
 QString WorkingFolders::GetWorkingFolder() {
   const QString working = WorkingFolderPath();
-  if (working != InstanceFolder()) return working;
+  if (working != InstanceFolder()) {
+    if (!FolderExists(working)) CreateFolder(working);
+    return working;
+  }
   if (!FolderExists(TempArea())) CreateFolder(TempArea());
   if (!FolderExists(working)) CreateFolder(working);
   return working;

@@ -8,7 +8,8 @@ class SettingsStore;
 
 // Where an instance keeps its files: the family data folder shared by the programs of the
 // family, its temporary area "Temp", and in it the instance's own working and DXF folders,
-// named by the instance number.
+// named by the instance number. Setting Main/TempDir moves the working folder into a folder
+// of the user's choice, as "Trellis-<instance>" inside it.
 class WorkingFolders {
  public:
   // systemDrive stands for the Windows system drive: the root the family folder lives under.

@@ -20,4 +20,11 @@ class AutomationError : public std::runtime_error {
   QString reason_;
 };
 
+// A call the user stopped waiting for, its server not answering. The routines that pass over
+// other failures pass this one on, so the action the user stopped ends there and is reported.
+class CallAbandoned : public AutomationError {
+ public:
+  using AutomationError::AutomationError;
+};
+
 }  // namespace trellis

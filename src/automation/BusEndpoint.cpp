@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "automation/BusNames.h"
+#include "automation/CallWaits.h"
 #include "automation/RemoteObject.h"
 
 #include <QDBusConnectionInterface>
@@ -17,9 +18,14 @@ namespace trellis {
 
 namespace {
 
-// A macro may run for as long as the engineer lets it; the wait ends when the server leaves
-// the bus instead (or through the stop request the macro honours).
+// A macro may run, and an on-screen pick wait, for as long as the engineer lets it; the wait
+// ends when the server leaves the bus instead, or when the user stops it.
 constexpr int kNoTimeout = INT_MAX;
+
+// Messages of the generic interface that only keep the count of an object's holders: they are
+// sent without waiting and get no answer.
+const QString kHold = QStringLiteral("Hold");
+const QString kRelease = QStringLiteral("Release");
 
 const QString kRootPath = QStringLiteral("/");
 
@@ -58,10 +64,7 @@ BusEndpoint::BusEndpoint(const QDBusConnection& connection)
   peerWatcher_->setConnection(connection_);
   peerWatcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
   connect(peerWatcher_, &QDBusServiceWatcher::serviceUnregistered, this,
-          [this](const QString& name) {
-            departedPeers_.insert(name);
-            Q_EMIT PeerLeft(name);
-          });
+          &BusEndpoint::PeerDeparted);
 }
 
 BusEndpoint::~BusEndpoint() {
@@ -91,47 +94,122 @@ DispatchRef BusEndpoint::InstanceOf(const QString& progId) {
 }
 
 DispatchRef BusEndpoint::ObjectAt(const QString& owner, const QString& path) {
+  // Both may come from a message: the D-Bus library would end the process on a bad one.
+  if (!IsObjectPath(path)) {
+    throw AutomationError(QString(), QStringLiteral("an object reference has no valid path"));
+  }
   if (owner == UniqueName()) {
     DispatchRef local = exports_.Find(path);
     if (!local) throw AutomationError(QString(), QStringLiteral("no object at %1").arg(path));
     return local;
   }
-  WatchPeer(owner);
+  if (!IsUniqueBusName(owner)) {
+    throw AutomationError(QString(), QStringLiteral("an object reference names no process"));
+  }
+  WatchPeer(owner, 1);
   return std::make_shared<RemoteObject>(weak_from_this(), owner, path);
 }
 
-QVariant BusEndpoint::ObjectToWire(const DispatchRef& object) {
-  if (const auto* remote = dynamic_cast<const RemoteObject*>(object.get())) {
-    return QVariant::fromValue(RemoteReference{remote->Owner(), QDBusObjectPath(remote->Path())});
+void BusEndpoint::ProxyDropped(const QString& owner, const QString& path) {
+  const auto peer = peers_.find(owner);
+  if (peer == peers_.end()) return;
+  --peer->proxies;
+  if (!peer->departed) {
+    // Sent from the event loop: a proxy dropped while an answer is built goes after the
+    // answer, which may hand the same object back.
+    QMetaObject::invokeMethod(
+        this,
+        [this, owner, path] {
+          connection_.send(
+              QDBusMessage::createMethodCall(owner, path, LateBoundInterface(), kRelease));
+        },
+        Qt::QueuedConnection);
   }
-  return QVariant::fromValue(QDBusObjectPath(exports_.Export(object)));
+  ForgetPeerIfUnused(owner);
 }
 
-void BusEndpoint::WatchPeer(const QString& uniqueName) {
-  if (watchedPeers_.contains(uniqueName)) return;
-  watchedPeers_.insert(uniqueName);
+QVariant BusEndpoint::ObjectToWire(const DispatchRef& object, const QString& receiver) {
+  if (const auto* remote = dynamic_cast<const RemoteObject*>(object.get())) {
+    // The receiver's proxy will give its hold back to the object's own process: that process
+    // learns of the hold first (the bus keeps the order of what one process sends).
+    if (remote->Owner() != receiver) {
+      QDBusMessage hold = QDBusMessage::createMethodCall(remote->Owner(), remote->Path(),
+                                                         LateBoundInterface(), kHold);
+      hold << receiver;
+      connection_.send(hold);
+    }
+    return QVariant::fromValue(RemoteReference{remote->Owner(), QDBusObjectPath(remote->Path())});
+  }
+  const QString path = exports_.Export(object, receiver);
+  if (receiver != UniqueName()) WatchPeer(receiver, 0);
+  return QVariant::fromValue(QDBusObjectPath(path));
+}
+
+void BusEndpoint::WatchPeer(const QString& uniqueName, int newProxies) {
+  const bool known = peers_.contains(uniqueName);
+  peers_[uniqueName].proxies += newProxies;
+  if (known) return;
   peerWatcher_->addWatchedService(uniqueName);
+  // A peer that left before the watch began is never announced.
+  if (!connection_.interface()->isServiceRegistered(uniqueName)) PeerDeparted(uniqueName);
+}
+
+void BusEndpoint::PeerDeparted(const QString& uniqueName) {
+  const auto peer = peers_.find(uniqueName);
+  if (peer == peers_.end() || peer->departed) return;
+  peer->departed = true;
+  exports_.ReleaseAll(uniqueName);
+  Q_EMIT PeerLeft(uniqueName);
+  // Kept while proxies of it live, so that their calls fail at once.
+  ForgetPeerIfUnused(uniqueName);
+}
+
+void BusEndpoint::ForgetPeerIfUnused(const QString& uniqueName) {
+  const auto peer = peers_.find(uniqueName);
+  if (peer == peers_.end() || peer->proxies > 0 || exports_.IsHolder(uniqueName)) return;
+  peers_.erase(peer);
+  peerWatcher_->removeWatchedService(uniqueName);
+}
+
+void BusEndpoint::TakeHold(const QDBusMessage& message) {
+  const QString holder = message.arguments().value(0).toString();
+  if (!IsUniqueBusName(holder) || holder == UniqueName()) return;
+  if (exports_.Hold(message.path(), holder)) WatchPeer(holder, 0);
+}
+
+void BusEndpoint::TakeRelease(const QDBusMessage& message) {
+  exports_.Release(message.path(), message.service());
+  ForgetPeerIfUnused(message.service());
 }
 
 QDBusMessage BusEndpoint::Await(const QDBusMessage& call, const QString& member) {
   const QString owner = call.service();
-  if (departedPeers_.contains(owner)) {
+  if (peers_.value(owner).departed) {
     throw AutomationError(member, QStringLiteral("the server has left the bus"));
   }
   QDBusPendingCall pending = connection_.asyncCall(call, kNoTimeout);
+  bool left = false;
+  bool abandoned = false;
   if (!pending.isFinished()) {
     QEventLoop loop;
     QDBusPendingCallWatcher watcher(pending);
     connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
-    connect(this, &BusEndpoint::PeerLeft, &loop, [&loop, &owner](const QString& name) {
-      if (name == owner) loop.quit();
+    connect(this, &BusEndpoint::PeerLeft, &loop, [&loop, &left, &owner](const QString& name) {
+      if (name != owner) return;
+      left = true;
+      loop.quit();
     });
+    const CallWait wait(loop);
     loop.exec();
+    abandoned = wait.Abandoned();
   }
   if (!pending.isFinished()) {
-    throw AutomationError(member, departedPeers_.contains(owner)
-                                      ? QStringLiteral("the server left the bus during the call")
-                                      : QStringLiteral("the call was abandoned"));
+    if (left) throw AutomationError(member, QStringLiteral("the server left the bus during the call"));
+    if (abandoned) {
+      throw CallAbandoned(member, QStringLiteral("the server did not answer; the call was "
+                                                 "abandoned at the user's request"));
+    }
+    throw AutomationError(member, QStringLiteral("the call was abandoned"));
   }
   QDBusMessage reply = pending.reply();
   if (reply.type() == QDBusMessage::ErrorMessage) throw AutomationError(member, ReasonOf(reply));
@@ -155,7 +233,7 @@ void BusEndpoint::CallSet(const QString& owner, const QString& path, const QStri
   QDBusMessage call =
       QDBusMessage::createMethodCall(owner, path, LateBoundInterface(), QStringLiteral("Set"));
   try {
-    call << name << QVariant::fromValue(QDBusVariant(ToWire(value, *this)));
+    call << name << QVariant::fromValue(QDBusVariant(ToWire(value, *this, owner)));
   } catch (const AutomationError& error) {
     throw AutomationError(name, error.Reason());
   }
@@ -167,7 +245,7 @@ QVariant BusEndpoint::CallInvoke(const QString& owner, const QString& path, cons
   QDBusMessage call =
       QDBusMessage::createMethodCall(owner, path, LateBoundInterface(), QStringLiteral("Invoke"));
   try {
-    call << member << QVariant(ToWireList(args, *this));
+    call << member << QVariant(ToWireList(args, *this, owner));
   } catch (const AutomationError& error) {
     throw AutomationError(member, error.Reason());
   }
@@ -185,6 +263,15 @@ QVariant BusEndpoint::CallInvoke(const QString& owner, const QString& path, cons
 
 bool BusEndpoint::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
   if (message.interface() != LateBoundInterface()) return false;
+  if (message.member() == kHold || message.member() == kRelease) {
+    if (message.member() == kHold) {
+      TakeHold(message);
+    } else {
+      TakeRelease(message);
+    }
+    if (message.isReplyRequired()) connection.send(message.createReply());
+    return true;
+  }
   connection.send(Answer(message));
   return true;
 }
@@ -203,7 +290,7 @@ QDBusMessage BusEndpoint::Answer(const QDBusMessage& call) {
   try {
     if (method == QLatin1String("Get") && in.size() == 1) {
       return call.createReply(
-          QVariant::fromValue(QDBusVariant(ToWire(target->Get(member), *this))));
+          QVariant::fromValue(QDBusVariant(ToWire(target->Get(member), *this, sender))));
     }
     if (method == QLatin1String("Set") && in.size() == 2) {
       target->Set(member, FromWire(in[1], sender, *this));
@@ -213,8 +300,10 @@ QDBusMessage BusEndpoint::Answer(const QDBusMessage& call) {
       QVariantList args = FromWire(in[1], sender, *this).toList();
       const QVariantList before = args;
       const QVariant result = target->Invoke(member, args);
-      const QVariantList changed = args == before ? QVariantList() : ToWireList(args, *this);
-      return call.createReply(QVariantList{QVariant::fromValue(QDBusVariant(ToWire(result, *this))),
+      const QVariantList changed =
+          args == before ? QVariantList() : ToWireList(args, *this, sender);
+      return call.createReply(
+          QVariantList{QVariant::fromValue(QDBusVariant(ToWire(result, *this, sender))),
                                            QVariant(changed)});
     }
   } catch (const AutomationError& error) {

@@ -7,7 +7,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
-#include <QSet>
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -20,7 +20,7 @@ namespace trellis {
 // object it has handed out or published; as a client it calls objects of other processes.
 // A call waits in a local event loop, never blocking: the window keeps working, and the called
 // process may call this one's objects back meanwhile. A call ends with AutomationError when the
-// called process leaves the bus.
+// called process leaves the bus, or when the user stops waiting for it (AbandonWaitingCalls).
 class BusEndpoint : public QDBusVirtualObject,
                     public WireObjects,
                     public std::enable_shared_from_this<BusEndpoint> {
@@ -50,8 +50,16 @@ class BusEndpoint : public QDBusVirtualObject,
   QVariant CallInvoke(const QString& owner, const QString& path, const QString& member,
                       QVariantList& args);
 
-  QVariant ObjectToWire(const DispatchRef& object) override;
+  QVariant ObjectToWire(const DispatchRef& object, const QString& receiver) override;
   DispatchRef ObjectAt(const QString& owner, const QString& path) override;
+  // A proxy made by ObjectAt is gone: its process is told it no longer holds the object.
+  void ProxyDropped(const QString& owner, const QString& path);
+
+  // The objects this process serves, held by other processes or published.
+  qsizetype ExportCount() const { return exports_.Size(); }
+  // The processes this one watches on the bus: those it holds proxies of and those holding its
+  // objects.
+  qsizetype WatchedPeerCount() const { return peers_.size(); }
 
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
   QString introspect(const QString& path) const override;
@@ -64,13 +72,24 @@ class BusEndpoint : public QDBusVirtualObject,
 
   QDBusMessage Await(const QDBusMessage& call, const QString& member);
   QDBusMessage Answer(const QDBusMessage& call);
-  void WatchPeer(const QString& uniqueName);
+  void TakeHold(const QDBusMessage& message);
+  void TakeRelease(const QDBusMessage& message);
+  void WatchPeer(const QString& uniqueName, int newProxies);
+  void PeerDeparted(const QString& uniqueName);
+  void ForgetPeerIfUnused(const QString& uniqueName);
+
+  struct Peer {
+    int proxies = 0;
+    bool departed = false;
+  };
 
   QDBusConnection connection_;
   ObjectTable exports_;
   QDBusServiceWatcher* peerWatcher_;
-  QSet<QString> watchedPeers_;
-  QSet<QString> departedPeers_;
+  // A peer is watched while this process holds proxies of its objects (so that a call to it
+  // ends when it leaves) or it holds objects of this process (so that they are let go when it
+  // leaves); then it is forgotten. Unique names are never given twice, so nothing is lost.
+  QHash<QString, Peer> peers_;
 };
 
 }  // namespace trellis

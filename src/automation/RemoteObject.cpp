@@ -8,6 +8,12 @@ namespace trellis {
 RemoteObject::RemoteObject(std::weak_ptr<BusEndpoint> endpoint, QString owner, QString path)
     : endpoint_(std::move(endpoint)), owner_(std::move(owner)), path_(std::move(path)) {}
 
+RemoteObject::~RemoteObject() {
+  if (const std::shared_ptr<BusEndpoint> endpoint = endpoint_.lock()) {
+    endpoint->ProxyDropped(owner_, path_);
+  }
+}
+
 std::shared_ptr<BusEndpoint> RemoteObject::Endpoint(const QString& member) const {
   std::shared_ptr<BusEndpoint> endpoint = endpoint_.lock();
   if (!endpoint) throw AutomationError(member, QStringLiteral("the bus connection is closed"));

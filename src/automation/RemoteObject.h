@@ -15,7 +15,11 @@ class BusEndpoint;
 // well-known name.
 class RemoteObject : public Dispatch {
  public:
+  // Made by BusEndpoint::ObjectAt only, which counts it.
   RemoteObject(std::weak_ptr<BusEndpoint> endpoint, QString owner, QString path);
+  ~RemoteObject() override;
+  RemoteObject(const RemoteObject&) = delete;
+  RemoteObject& operator=(const RemoteObject&) = delete;
 
   const QString& Owner() const { return owner_; }
   const QString& Path() const { return path_; }

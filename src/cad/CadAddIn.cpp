@@ -52,6 +52,8 @@ QString UserProfileFolder() {
 void LoadAutoCadAddIn(const CadApplication& application, const QString& programFolder) {
   try {
     application.LoadDVB(programFolder + kPathSeparator + QStringLiteral("TR_AC.dvb"));
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
     // A project that does not load shows later, when its macros are called.
   }
@@ -78,6 +80,8 @@ void RegisterModuleInList(const CadApplication& application, const AddInContext&
   QString hostPath;
   try {
     hostPath = application.Path();
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
     // A host that cannot tell its folder is reported below as a folder not found.
   }

@@ -13,11 +13,13 @@ namespace trellis {
 
 namespace {
 
-// Runs one step whose failure the routine ignores.
+// Runs one step whose failure the routine ignores, unless the user stopped it.
 template <typename Step>
 void Try(Step step) {
   try {
     step();
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
   }
 }
@@ -32,6 +34,8 @@ bool CadConnection::ConnectCad(bool silent) {
   bool failed = false;
   try {
     application_ = CadApplication(services_.activator.GetObject(host_.ProgId()));
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
     failed = true;
   }
@@ -40,6 +44,8 @@ bool CadConnection::ConnectCad(bool silent) {
     failed = false;
     try {
       application_ = CadApplication(services_.activator.CreateObject(host_.ProgId()));
+    } catch (const CallAbandoned&) {
+      throw;
     } catch (const AutomationError&) {
       failed = true;
     }
@@ -96,6 +102,8 @@ void CadConnection::SendCadCommand(const QString& command, bool activate) {
 void CadConnection::RunCadMacro(const QString& name) {
   try {
     document_.Application().RunMacro(name);
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
     QString hostName;
     Try([&] { hostName = document_.Application().Name(); });

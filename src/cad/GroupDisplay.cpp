@@ -104,6 +104,8 @@ void ResetGroupHighlight(CadTableContext& ctx) {
 bool GroupExists(const CadConnection& cad, const QString& name) {
   try {
     return !cad.Groups().Item(name).Name().isEmpty();
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
     return false;
   }

@@ -40,6 +40,8 @@ DispatchRef MacroCache::ObjectFor(Activator& activator, const QString& progId) {
   DispatchRef object;
   try {
     object = activator.GetObject(progId);
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
     object = activator.CreateObject(progId);
   }
@@ -71,6 +73,8 @@ void RunTableMacro(MacroContext& ctx, const QString& progId, const QString& meth
   DispatchRef object;
   try {
     object = ctx.cache.ObjectFor(ctx.activator, progId);
+  } catch (const CallAbandoned&) {
+    throw;  // the user stopped it: the whole action ends, and is reported
   } catch (const AutomationError&) {
     return;
   }
@@ -82,6 +86,8 @@ void RunTableMacro(MacroContext& ctx, const QString& progId, const QString& meth
                     document.IsSet() ? ObjectValue(document.Object()) : QVariant()};
   try {
     object->Invoke(method, args);
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
     return;
   }
@@ -131,6 +137,8 @@ void SwitchLayer(MacroContext& ctx, const QString& name, bool switchOn, int butt
       if (separator > 0) RunTableMacro(ctx, macro.left(separator), macro.mid(separator + 1));
     }
     if (LayerExists(ctx.cad, name)) document.Layers().Item(name).SetLayerOn(switchOn);
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
     // A layer the host refuses to switch stays as it is.
   }
@@ -139,6 +147,8 @@ void SwitchLayer(MacroContext& ctx, const QString& name, bool switchOn, int butt
 bool LayerExists(const CadConnection& cad, const QString& name) {
   try {
     return !cad.Document().Layers().Item(name).Handle().isEmpty();
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
     return false;
   }

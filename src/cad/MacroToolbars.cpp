@@ -64,6 +64,8 @@ void ApplyLayerSwitches(MacroContext& ctx) {
 void RegenActiveViewport(const CadConnection& cad) {
   try {
     if (cad.Document().IsSet()) cad.Document().Regen(0);
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
     // The switches are made; the picture catches up at the host's next regeneration.
   }
@@ -173,6 +175,10 @@ void LeftToolbarClick(MacroContext& ctx, int position) {
       fg1SelectedBmp(ctx.tables.window.fg1);
       ctx.window.ActivateMainWindow();
     }
+  } catch (const CallAbandoned&) {
+    // The user stopped the action: it is reported, with the toolbars back.
+    ctx.tables.window.ProgressBar1.SetVisible(false);
+    throw;
   } catch (const std::exception&) {
     // An error ends the action; the toolbars come back below.
   }

@@ -106,6 +106,8 @@ void AssignRegionToRow(CadTableContext& ctx) {
   if (name.isEmpty() || !AssignSelectionToGroup(ctx, name)) return;
   try {
     ctx.cad.Groups().Item(name).Highlight(ctx.cad.Host().isAutoCad);
+  } catch (const CallAbandoned&) {
+    throw;
   } catch (const AutomationError&) {
     // The group is built; marking it is a courtesy.
   }

@@ -64,8 +64,9 @@ int ExportProgramProject(const QString& d01Path, const QString& installationFold
   ProgramProjectWriter programProject(installationFolder, familyFolder, ini, writer, prompter);
   const QString fullName = ProgramProjectFullName(projectPath);
   if (programProject.SaveVB2(projectPath, fullName) == ProgramProjectOutcome::Written) return 0;
-  errors << kCommand << ": the program project " << fullName << " was not written completely"
-         << Qt::endl;
+  errors << kCommand << ": the program project " << fullName << " was not written completely";
+  if (writer.Failures() > 0) errors << " (" << writer.LastFailure() << ')';
+  errors << Qt::endl;
   return 1;
 }
 

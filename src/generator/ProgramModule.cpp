@@ -13,16 +13,17 @@ namespace trellis {
 namespace {
 
 QString AddAllArrStart(const QString& baseName) {
-  return QStringLiteral(
-             "Public Sub AddAllArr()\r\n"
-             "\t\r\n"
-             "\tAddSettings\r\n"
-             "\t\r\n"
-             "\tIf Api Is Nothing Then Set Api = New ksfemapi.main\r\n"
-             "\t\r\n"
-             "\tif Not DirExists (App.Path & \"\\temp\") Then MkDir App.Path & \"\\temp\"\r\n"
-             "\tApi.SetPath KSPath, App.Path & \"\\temp\", \"") +
-         baseName + QStringLiteral("\", Me\r\n");
+  QString start = QStringLiteral(
+      "Public Sub AddAllArr()\r\n"
+      "\t\r\n"
+      "\tAddSettings\r\n"
+      "\t\r\n"
+      "\tIf Api Is Nothing Then Set Api = New ksfemapi.main\r\n"
+      "\t\r\n"
+      "\tif Not DirExists (App.Path & \"\\temp\") Then MkDir App.Path & \"\\temp\"\r\n"
+      "\tApi.SetPath KSPath, App.Path & \"\\temp\", \"");
+  AppendVbStringText(start, baseName);
+  return start + QStringLiteral("\", Me\r\n");
 }
 
 QString AddAllArrEnd() {

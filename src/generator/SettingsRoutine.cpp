@@ -2,6 +2,7 @@
 
 #include "app/AppIdentity.h"
 #include "app/IniFiles.h"
+#include "generator/TableRoutine.h"
 
 namespace trellis {
 
@@ -21,7 +22,9 @@ QString WriteSettingsRoutine(IniFiles& ini, const QString& settingsFile) {
     if (value.isEmpty() && name != u"KCNorm") value = QStringLiteral("0");
     routine += prefix;
     routine += name;
-    routine += QStringLiteral("\", \"") + value + QStringLiteral("\"\r\n");
+    routine += QStringLiteral("\", \"");
+    AppendVbStringText(routine, value);
+    routine += QStringLiteral("\"\r\n");
   }
   routine += QStringLiteral("End Sub\r\n");
   return routine;

@@ -75,10 +75,22 @@ qsizetype RoutineSizeBound(const TableRoutine& routine) {
   const qsizetype columns = qMax<qsizetype>(routine.lastCell - routine.firstCell + 1, 0);
   const qsizetype item = kItemSeparator.size() + 2 + routine.names.extension.size() + 1 +
                          DigitCount(columns) + 1 + DigitCount(routine.lastRow) + 5 + 1;
-  // Cells never hold more characters than the text; every row adds a TAB and a CR LF.
-  return routine.textSize + (routine.lastRow + 1) * (3 + columns * item) +
+  // Cells never hold more characters than the text, plus one for each quote doubled; every
+  // row adds a TAB and a CR LF.
+  const qsizetype quotes = QStringView(routine.fileText).first(routine.textSize).count(u'"');
+  return routine.textSize + quotes + (routine.lastRow + 1) * (3 + columns * item) +
          routine.names.title.size() + routine.names.columnList.size() +
          8 * routine.names.extension.size() + 160;
+}
+
+void AppendVbStringText(QString& out, QStringView text) {
+  qsizetype from = 0;
+  for (qsizetype quote = text.indexOf(u'"'); quote >= 0; quote = text.indexOf(u'"', from)) {
+    out += text.sliced(from, quote + 1 - from);
+    out += u'"';
+    from = quote + 1;
+  }
+  out += text.sliced(from);
 }
 
 void WriteTableRoutine(const TableRoutine& routine, QString& module) {
@@ -127,7 +139,7 @@ void WriteTableRoutine(const TableRoutine& routine, QString& module) {
       if (c > routine.firstCell) module += kItemSeparator;
       module += itemHeads[size_t(c - routine.firstCell)];
       module += itemTail;
-      module += cell;
+      AppendVbStringText(module, cell);
       module += u'"';
     }
     module += kLineEnd;

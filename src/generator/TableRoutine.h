@@ -34,7 +34,10 @@ std::optional<TableRoutine> PlanGeometryTableRoutine(QString fileText, TableRout
 // At least the length of the routine's text, so a caller can make room for it beforehand.
 qsizetype RoutineSizeBound(const TableRoutine& routine);
 
-// Appends the routine's text to Module. Cell texts go in unchanged, with no escaping.
+// Appends the routine's text to Module. Cell texts go in as VB string literals.
 void WriteTableRoutine(const TableRoutine& routine, QString& module);
+
+// Appends Text as the inside of a VB string literal, where a quote is written doubled.
+void AppendVbStringText(QString& out, QStringView text);
 
 }  // namespace trellis

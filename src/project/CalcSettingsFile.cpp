@@ -1,5 +1,6 @@
 #include "project/CalcSettingsFile.h"
 
+#include "app/IniFiles.h"
 #include "app/IniSettingTransfer.h"
 
 #include <QStringView>
@@ -25,10 +26,12 @@ constexpr CalcOption kCalcOptions[] = {
 
 }  // namespace
 
-void WriteCalcSettings(IniFiles& ini, SettingsStore& settings, const QString& file) {
+std::error_code WriteCalcSettings(IniFiles& ini, SettingsStore& settings, const QString& file) {
   for (const CalcOption& option : kCalcOptions) {
     SettingToIni(ini, settings, option.section, option.key, file);
+    if (ini.LastWriteError()) return ini.LastWriteError();
   }
+  return {};
 }
 
 void ReadCalcSettings(IniFiles& ini, SettingsStore& settings, const QString& file) {

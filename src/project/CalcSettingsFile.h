@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <system_error>
+
 namespace trellis {
 
 class IniFiles;
@@ -12,8 +14,9 @@ class SettingsStore;
 // Only the options below move, always in this order; other keys of the file (AfterCalc, the
 // generator's FndNL, Gf, KCNorm) stay as they are. Values are opaque strings.
 
-// The options from the settings into File; one never set is written empty.
-void WriteCalcSettings(IniFiles& ini, SettingsStore& settings, const QString& file);
+// The options from the settings into File; one never set is written empty. Stops at the first
+// write that fails and gives its reason; the file then keeps its previous content.
+std::error_code WriteCalcSettings(IniFiles& ini, SettingsStore& settings, const QString& file);
 
 // The options from File into the settings; one missing from the file becomes empty.
 void ReadCalcSettings(IniFiles& ini, SettingsStore& settings, const QString& file);

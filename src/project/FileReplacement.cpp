@@ -4,14 +4,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <filesystem>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace trellis {
 namespace {
@@ -28,41 +23,23 @@ std::error_code LastError(int fallback) {
 
 std::error_code CopyFileReplacing(const QString& source, const QString& target,
                                   Durability durability) {
-  const QFileInfo sourceInfo(source);
   // A folder opens for reading on Linux; it is no file to copy.
-  if (sourceInfo.isDir()) return std::make_error_code(std::errc::is_a_directory);
+  if (QFileInfo(source).isDir()) return std::make_error_code(std::errc::is_a_directory);
   QFile in(source);
   errno = 0;
   if (!in.open(QIODevice::ReadOnly)) return LastError(ENOENT);
 
-  // "~" keeps a copy left behind by a crash out of every "<base>.*" and nameless pattern.
-  QTemporaryFile temp(QFileInfo(target).absolutePath() + QStringLiteral("/~trellis-XXXXXX.tmp"));
-  errno = 0;
-  if (!temp.open()) return LastError(EACCES);
+  ReplacementFile copy(target);
   QByteArray buffer(kChunkBytes, Qt::Uninitialized);
-  for (;;) {
+  while (!copy.Error()) {
     errno = 0;
     const qint64 got = in.read(buffer.data(), buffer.size());
     if (got < 0) return LastError(EIO);
     if (got == 0) break;
-    errno = 0;
-    if (temp.write(buffer.constData(), got) != got) return LastError(ENOSPC);
+    copy.Write(QByteArrayView(buffer.constData(), got));
   }
-  errno = 0;
-  if (!temp.flush()) return LastError(ENOSPC);
-#ifdef Q_OS_UNIX
-  // The rename must not reach the disk before the data does.
-  if (durability == Durability::Durable && ::fsync(temp.handle()) != 0) return LastError(EIO);
-#endif
-  temp.setPermissions(sourceInfo.permissions());
-  temp.setFileTime(sourceInfo.lastModified(), QFileDevice::FileModificationTime);
-  temp.close();
-
-  std::error_code error;
-  std::filesystem::rename(QFileInfo(temp.fileName()).filesystemFilePath(),
-                          QFileInfo(target).filesystemFilePath(), error);
-  if (!error) temp.setAutoRemove(false);
-  return error;
+  copy.KeepModeAndTimeOf(source);
+  return copy.Commit(durability);
 }
 
 std::error_code RenameFileKeeping(const QString& from, const QString& to) {

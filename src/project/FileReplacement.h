@@ -1,14 +1,12 @@
 #pragma once
 
+#include "app/ReplacementFile.h"
+
 #include <QString>
 
 #include <system_error>
 
 namespace trellis {
-
-// Whether a copy must be on the disk before it replaces the old file: a project folder has to
-// survive a crash, the working folder is scratch.
-enum class Durability { Durable, Scratch };
 
 // Copies Source over Target so that Target always holds either its old content or the whole
 // new one: the copy is written beside Target under a name no project file pattern matches and

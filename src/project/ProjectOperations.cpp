@@ -5,7 +5,9 @@
 #include "app/Prompter.h"
 #include "app/SettingsStore.h"
 #include "app/WorkingFolders.h"
+#include "app/TextFiles.h"
 #include "project/CalcSettingsFile.h"
+#include "project/FileReplacement.h"
 #include "project/ProjectContext.h"
 #include "project/ProjectFileSet.h"
 #include "project/ProjectHooks.h"
@@ -150,8 +152,18 @@ bool SaveProjectFile(ProjectContext& ctx, const QString& path) {
   const QString base = ctx.tables.project.projectBaseName;
   const QString working = ctx.tables.folders.GetWorkingFolder();
   const QString tableFile = CurrentTableFile(ctx);
-  SaveCurrentTable(ctx.tables);
-  WriteCalcSettings(ctx.tables.ini, ctx.settings, PathIn(working, base + QStringLiteral(".ini")));
+  // A working file that kept its old content must not go to the project folder as if saved.
+  if (!SaveCurrentTable(ctx.tables)) {
+    ctx.tables.window.Report1.Append(QStringLiteral("Проект не сохранен: не записан файл %1")
+                                         .arg(ctx.tables.writer.LastFailure()));
+    return false;
+  }
+  const QString settingsFile = PathIn(working, base + QStringLiteral(".ini"));
+  if (const std::error_code error = WriteCalcSettings(ctx.tables.ini, ctx.settings, settingsFile)) {
+    ctx.tables.window.Report1.Append(QStringLiteral("Проект не сохранен: не записан файл %1: %2")
+                                         .arg(settingsFile, FileErrorText(error, settingsFile)));
+    return false;
+  }
   const bool copied = CopyProjectFiles(working, projectFolder, base, Durability::Durable,
                                        ctx.tables.window.Report1);
   ctx.tables.tables.loadedTableFile = tableFile;

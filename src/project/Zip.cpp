@@ -1,14 +1,20 @@
 #include "project/Zip.h"
 
-#include "app/TextFiles.h"
+#include "app/ReplacementFile.h"
 #include "project/FileReplacement.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <zip.h>
 
 #include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace trellis {
 namespace {
@@ -27,6 +33,35 @@ QString ExtensionOfPath(const QString& path) {
   const QString name = QFileInfo(path).fileName();
   const qsizetype dot = name.lastIndexOf(u'.');
   return dot < 0 ? QString() : name.mid(dot + 1);
+}
+
+// A name beside the archive that no project file pattern matches, for the archive in the making.
+QString WorkPathBeside(const QString& path) {
+  const QString folder = QFileInfo(path).absolutePath();
+  for (;;) {
+    const QString work = folder + QStringLiteral("/~trellis-") +
+                         QString::number(QRandomGenerator::global()->generate(), 36) +
+                         QStringLiteral(".zip");
+    if (!QFileInfo::exists(work)) return work;
+  }
+}
+
+// libzip renames its finished file into place without syncing it: the archive must be on the
+// disk before it replaces an older one.
+std::error_code SyncAndRename(const QString& from, const QString& to) {
+  const QByteArray source = QFile::encodeName(from), target = QFile::encodeName(to);
+  const int fd = ::open(source.constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0 || ::fsync(fd) != 0) {
+    const int error = errno;
+    if (fd >= 0) ::close(fd);
+    return std::error_code(error, std::generic_category());
+  }
+  ::close(fd);
+  struct stat old {};
+  if (::stat(target.constData(), &old) == 0) ::chmod(source.constData(), old.st_mode & 07777);
+  if (::rename(source.constData(), target.constData()) != 0)
+    return std::error_code(errno, std::generic_category());
+  return {};
 }
 
 }  // namespace
@@ -50,6 +85,18 @@ void Zip::Discard() {
   creating_ = false;
 }
 
+// The archive in the making and libzip's own temporary file ("<name>.XXXXXX") beside it.
+void Zip::RemoveWorkFiles() {
+  if (workPath_.isEmpty()) return;
+  const QFileInfo work(workPath_);
+  QDir folder = work.absoluteDir();
+  const QStringList leftovers =
+      folder.entryList({work.fileName(), work.fileName() + QStringLiteral(".*")},
+                       QDir::Files | QDir::Hidden | QDir::System);
+  for (const QString& name : leftovers) folder.remove(name);
+  workPath_.clear();
+}
+
 bool Zip::CreateArchive(const QString& path) {
   Discard();
   errorText_.clear();
@@ -58,13 +105,14 @@ bool Zip::CreateArchive(const QString& path) {
     return false;
   }
   int code = 0;
-  // Truncation only takes effect at close, when the new archive replaces the old file.
-  archive_ = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+  const QString work = WorkPathBeside(path);
+  archive_ = zip_open(QFile::encodeName(work).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
   if (!archive_) {
     errorText_ = LibzipErrorText(code);
     return false;
   }
   path_ = path;
+  workPath_ = work;
   creating_ = true;
   return true;
 }
@@ -138,18 +186,29 @@ bool Zip::Close() {
   // libzip writes no file for an archive without entries: the empty archive is written here.
   if (zip_get_num_entries(archive_, 0) == 0) {
     Discard();
-    if (ReplaceFileContent(path_, EmptyArchive())) return true;
-    errorText_ = QStringLiteral("файл не записан");
+    workPath_.clear();
+    const std::error_code error = ReplaceFileAtomically(path_, EmptyArchive());
+    if (!error) return true;
+    errorText_ = FileErrorText(error, path_);
     return false;
   }
-  if (zip_close(archive_) != 0) {
+  const bool closed = zip_close(archive_) == 0;
+  if (!closed) {
     errorText_ = QString::fromLocal8Bit(zip_strerror(archive_));
     Discard();
-    return false;
   }
   archive_ = nullptr;
   creating_ = false;
-  return true;
+  if (closed) {
+    const std::error_code error = SyncAndRename(workPath_, path_);
+    if (!error) {
+      workPath_.clear();
+      return true;
+    }
+    errorText_ = FileErrorText(error, path_);
+  }
+  RemoveWorkFiles();
+  return false;
 }
 
 }  // namespace trellis

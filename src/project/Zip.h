@@ -7,8 +7,8 @@ struct zip;
 namespace trellis {
 
 // A ZIP archive on libzip. A new archive collects files at its root under their own names and
-// is written when it is closed: to a file beside the archive that then replaces it, so an
-// older archive of that name stays whole until the new one is complete.
+// is written when it is closed: to a file beside the archive that then replaces it once it is
+// complete and on the disk, so an older archive of that name stays whole until then.
 class Zip {
  public:
   Zip() = default;
@@ -40,9 +40,11 @@ class Zip {
 
  private:
   void Discard();
+  void RemoveWorkFiles();
 
   zip* archive_ = nullptr;
   QString path_;
+  QString workPath_;  // where libzip writes a new archive
   bool creating_ = false;
   QString errorText_;
 };

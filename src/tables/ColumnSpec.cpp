@@ -4,11 +4,11 @@
 #include "app/LocaleNumbers.h"
 #include "tables/InstallationFiles.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <cmath>
 
 namespace trellis {
 namespace {
-
 
 EditorKind DeriveEditorKind(const ColumnSpec& c) {
   // A later rule overrides an earlier one.
@@ -23,9 +23,16 @@ EditorKind DeriveEditorKind(const ColumnSpec& c) {
   return kind;
 }
 
+// About 1.8 m: wider than any screen, and small enough that sums of widths and conversions to
+// pixels stay far from overflowing.
+constexpr double kMaxWidthTwips = 100000;
+
 int DeriveWidth(const QString& w) {
-  const auto twips = ParseLocaleWholeNumber(w);
-  return twips ? std::abs(*twips) - 1 : 0;
+  const auto twips = ParseLocaleNumber(w);
+  if (!twips || std::isnan(*twips)) return 0;
+  // A number too big for any column (even beyond 32 bits) asks for the widest one; the rules
+  // leave such numbers open. Rounded half to even, as whole numbers are read.
+  return int(std::min(std::nearbyint(std::fabs(*twips)), kMaxWidthTwips)) - 1;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/FilePaths.h"
 #include "app/IniFiles.h"
 #include "app/LocaleNumbers.h"
+#include "app/TextFiles.h"
 #include "app/WorkingFolders.h"
 #include "tables/CatalogueLoading.h"
 #include "tables/ColumnSpec.h"
@@ -71,7 +72,9 @@ void DecorateColumns(Grid& grid) {
 void LoadTable(TableContext& ctx, Grid& grid, const QString& path, const QString& pictureFolder,
                bool popup) {
   grid.SetVisible(false);
-  ReadTableText(grid.Data(), path);
+  // A table too big to hold is shown empty and never saved over its file; the user is told.
+  const QString problem = ReadTableText(grid.Data(), path);
+  if (!problem.isEmpty()) ctx.window.Report1.Append(problem);
   SetHeaders(grid);
   grid.SetPictureSource(ctx.installationFolder, pictureFolder, !popup);
   DecorateColumns(grid);
@@ -133,8 +136,10 @@ bool SaveTable(TableContext& ctx, const QString& path) {
 
 bool SaveCurrentTable(TableContext& ctx) {
   const QString key = ctx.tables.currentTableKey;
-  if (key.isEmpty()) return false;
-  return SaveTable(ctx, WorkingFilePath(ctx, TableFileName(ctx, key)));
+  if (key.isEmpty()) return true;
+  const int failuresBefore = ctx.writer.Failures();
+  SaveTable(ctx, WorkingFilePath(ctx, TableFileName(ctx, key)));
+  return ctx.writer.Failures() == failuresBefore;
 }
 
 }  // namespace trellis

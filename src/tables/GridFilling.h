@@ -26,9 +26,12 @@ void ApplyColumnWidths(Grid& grid);
 // Shows the pictures of the current row's image-list cells again after an editor changed one.
 void fg1SelectedBmp(Grid& grid);
 
-// Writes the main grid's table unless the file already holds it. True when it wrote.
+// Writes the main grid's table unless the file already holds it. True when it wrote (a failed
+// write has been told as "PrintToFile" and counts in the writer's failures).
 bool SaveTable(TableContext& ctx, const QString& path);
-// SaveTable into the current table's working file; nothing while no table is current.
+// SaveTable into the current table's working file; nothing while no table is current. False
+// only when the file could not be written: it then keeps its previous content, and the
+// writer's LastFailure says why.
 bool SaveCurrentTable(TableContext& ctx);
 
 }  // namespace trellis

@@ -3,19 +3,13 @@
 #include "app/TextCodec.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
 namespace trellis {
 
-void TableData::Reset(int rows, int columns) {
-  rows_ = std::max(rows, 1);
-  columns_ = std::max(columns, 0);
-  buffer_.clear();
-  unusedBytes_ = 0;
-  cells_.assign(size_t(rows_) * columns_, CellRef{});
-  headers_.resize(size_t(columns_) + 1);
-}
+void TableData::Reset(int rows, int columns) { FillFromLines(QByteArray(), rows, columns); }
 
 QByteArrayView TableData::CellBytes(int row, int column) const {
   if (!InRange(row, column)) return {};
@@ -59,33 +53,72 @@ void TableData::SetHeader(int column, const QString& text) {
   if (column >= 1 && size_t(column) < headers_.size()) headers_[column] = text;
 }
 
-void TableData::FillFromLines(QByteArray text) {
+namespace {
+
+// The first Wanted byte at or after From, or End when there is none.
+const char* Find(const char* from, const char* end, char wanted) {
+  const void* at = memchr(from, wanted, size_t(end - from));
+  return at ? static_cast<const char*>(at) : end;
+}
+
+}  // namespace
+
+qsizetype TableData::CountLines(QByteArrayView text) {
+  if (text.isEmpty()) return 0;
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  qsizetype ends = std::count(begin, end, '\n');
+  // A CR ends a line of its own unless an LF follows it, which ends that line already.
+  for (const char* cr = Find(begin, end, '\r'); cr != end; cr = Find(cr + 1, end, '\r')) {
+    if (cr + 1 == end || cr[1] != '\n') ++ends;
+  }
+  const char last = text.back();
+  return last == '\n' || last == '\r' ? ends : ends + 1;
+}
+
+void TableData::FillFromLines(QByteArray text, int rows, int columns) {
   if (quint64(text.size()) > std::numeric_limits<quint32>::max()) {
     throw std::length_error("table text exceeds 4 GB");
   }
-  std::fill(cells_.begin(), cells_.end(), CellRef{});
+  rows = std::max(rows, 1);
+  columns = std::max(columns, 0);
+  std::vector<CellRef> cells(size_t(rows) * size_t(columns));
+  std::vector<QString> headers = headers_;
+  headers.resize(size_t(columns) + 1);
+
+  // Files made by hand may end their lines in CR LF (the program's own), LF (Linux editors) or
+  // CR alone (old Mac editors), even mixed in one file: each of the three ends one line, so no
+  // line is run into the next and no empty line is dropped. The next CR and LF are remembered
+  // so that every byte is searched once, whatever the mix.
   const char* data = text.constData();
-  const qsizetype size = text.size();
-  qsizetype pos = 0;
-  for (int row = 1; row <= rows_ && pos <= size; ++row) {
-    // A line runs to the next CR or to the end of the text.
-    const char* lineEnd = static_cast<const char*>(memchr(data + pos, '\r', size_t(size - pos)));
-    const qsizetype end = lineEnd ? lineEnd - data : size;
-    qsizetype cellStart = pos;
-    for (int column = 1; column <= columns_; ++column) {
-      const char* tab =
-          static_cast<const char*>(memchr(data + cellStart, '\t', size_t(end - cellStart)));
-      const qsizetype cellEnd = tab ? tab - data : end;
-      RefAt(row, column) = CellRef{quint32(cellStart), quint32(cellEnd - cellStart)};
-      if (!tab) break;
-      cellStart = cellEnd + 1;
+  const char* end = data + text.size();
+  const char* lf = Find(data, end, '\n');
+  const char* cr = Find(data, end, '\r');
+  const char* line = data;
+  for (int row = 1; row <= rows; ++row) {
+    if (lf < line) lf = Find(line, end, '\n');
+    if (cr < line) cr = Find(line, end, '\r');
+    const char* lineEnd = std::min(lf, cr);
+    CellRef* rowCells = cells.data() + size_t(row - 1) * size_t(columns);
+    const char* cell = line;
+    for (int column = 0; column < columns; ++column) {
+      const char* cellEnd = Find(cell, lineEnd, '\t');
+      rowCells[column] = CellRef{quint32(cell - data), quint32(cellEnd - cell)};
+      if (cellEnd == lineEnd) break;
+      cell = cellEnd + 1;
     }
-    if (!lineEnd) break;
-    pos = end + 1;
+    if (lineEnd == end) break;
+    line = lineEnd == cr && lineEnd + 1 == lf ? lineEnd + 2 : lineEnd + 1;
   }
-  buffer_ = std::move(text);
+
+  // Nothing below allocates or throws.
+  rows_ = rows;
+  columns_ = columns;
+  cells_.swap(cells);
+  headers_.swap(headers);
+  buffer_.swap(text);
   unusedBytes_ = 0;
-  CompactIfWasteful();
+  partial_ = false;
 }
 
 QByteArray TableData::JoinedRows(QByteArrayView rowSeparator, qsizetype reserve) const {

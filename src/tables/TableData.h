@@ -23,7 +23,7 @@ class TableData {
   int ColumnCount() const { return columns_; }
 
   // R rows (at least 1) by C columns, every data cell empty; headers are kept for the
-  // columns that remain.
+  // columns that remain. When the cells cannot be allocated the store is left as it was.
   void Reset(int rows, int columns);
 
   QString Cell(int row, int column) const;
@@ -37,10 +37,19 @@ class TableData {
   QString Header(int column) const;
   void SetHeader(int column, const QString& text);
 
-  // Fills the data rows from table text whose lines end in CR (LF already removed): line i
-  // fills row i + 1, its TAB-separated cells fill columns 1, 2, ...; lines beyond the last
-  // row and cells beyond the last column are ignored. The text becomes the cell buffer.
-  void FillFromLines(QByteArray text);
+  // The number of lines of table text: CR LF, a lone LF and a lone CR each end a line, and
+  // text after the last line end is a line too. 0 for empty text.
+  static qsizetype CountLines(QByteArrayView text);
+  // R rows (at least 1) by C columns filled from table text: line i fills row i + 1, its
+  // TAB-separated cells fill columns 1, 2, ...; lines beyond the last row and cells beyond the
+  // last column are ignored. The text becomes the cell buffer. Everything is allocated before
+  // the store changes: when that fails (std::bad_alloc, std::length_error) it is left as it was.
+  void FillFromLines(QByteArray text, int rows, int columns);
+
+  // The store holds less than the file it was read from: it must never be written over that
+  // file. Reset and FillFromLines clear the mark.
+  bool IsPartial() const { return partial_; }
+  void MarkPartial() { partial_ = true; }
   // The data rows joined by RowSeparator, their cells by TAB; Reserve more bytes are kept
   // free at the end.
   QByteArray JoinedRows(QByteArrayView rowSeparator, qsizetype reserve = 0) const;
@@ -75,6 +84,7 @@ class TableData {
   std::vector<CellRef> cells_;
   std::vector<QString> headers_;  // index 0..C; 0 is empty
   qsizetype unusedBytes_ = 0;     // bytes of the buffer no cell refers to any more
+  bool partial_ = false;
 };
 
 }  // namespace trellis

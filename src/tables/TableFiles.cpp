@@ -3,71 +3,68 @@
 #include "app/TextFiles.h"
 #include "tables/TableData.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
-#include <climits>
+#include <new>
+#include <stdexcept>
 
 namespace trellis {
 namespace {
 
-void RemoveLineFeeds(QByteArray& text) {
-  text.erase(std::remove(text.begin(), text.end(), '\n'), text.end());
-}
-
-// Each pair of consecutive CR becomes one CR, in one pass from the left; pairs do not overlap.
-void ReduceCarriageReturnPairs(QByteArray& text) {
-  char* data = text.data();
-  const qsizetype size = text.size();
-  qsizetype out = 0;
-  for (qsizetype i = 0; i < size; ++i) {
-    data[out++] = data[i];
-    if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\r') ++i;
-  }
-  text.truncate(out);
-}
-
-QByteArray WithCrLf(const QByteArray& text, qsizetype reserve) {
-  QByteArray out(text.size() + text.count('\r') + reserve, Qt::Uninitialized);
-  char* o = out.data();
-  for (char c : text) {
-    *o++ = c;
-    if (c == '\r') *o++ = '\n';
-  }
-  out.truncate(o - out.constData());
-  return out;
-}
+// Far more text than such a table holds; bigger files are not even read into memory.
+constexpr qint64 kMaxTableFileBytes = qint64(1) << 30;
 
 // Room for the closing CR LF that the writer adds, so the text is not copied again.
 constexpr qsizetype kClosingLineEnd = 2;
 
+// Reads the file into the store; when it cannot be held whole, the store gets one empty row and
+// the partial mark, and the result says why.
+QString ReadWholeTable(TableData& data, const QString& path, int columns) {
+  QString reason;
+  if (QFileInfo(path).size() > kMaxTableFileBytes) {
+    reason = QStringLiteral("файл больше 1 ГБ");
+  } else {
+    try {
+      QByteArray text = ReadWholeFileBytes(path);
+      const qsizetype lines = TableData::CountLines(text);
+      const qsizetype maxRows = kMaxTableCells / std::max(columns, 1);
+      if (lines <= maxRows) {
+        data.FillFromLines(std::move(text), int(std::max<qsizetype>(lines, 1)), columns);
+        return QString();
+      }
+      reason = QStringLiteral("в нём %1 строк, а таблица может иметь не больше %2").arg(lines).arg(maxRows);
+    } catch (const std::bad_alloc&) {
+      reason = QStringLiteral("не хватило памяти");
+    } catch (const std::length_error&) {
+      reason = QStringLiteral("не хватило памяти");
+    }
+  }
+  data.Reset(1, columns);
+  data.MarkPartial();
+  return reason;
+}
+
 }  // namespace
 
-void ReadTableText(TableData& data, const QString& path) {
-  QByteArray text = ReadWholeFileBytes(path);
-  qsizetype lines = text.count('\n') + 1;
-  // A last line without its line end is still a row (the program's own files always end with
-  // CR LF), so that a hand-made file does not lose it at the next save. A file without any
-  // line end stays one empty row.
-  if (lines >= 2 && !text.endsWith('\n')) ++lines;
-  if (lines < 2) {
-    data.Reset(1, data.ColumnCount());
-    return;
-  }
-  RemoveLineFeeds(text);
-  ReduceCarriageReturnPairs(text);
-  data.Reset(int(std::min<qsizetype>(lines - 1, INT_MAX)), data.ColumnCount());
-  data.FillFromLines(std::move(text));
+QString ReadTableText(TableData& data, const QString& path) {
+  const QString reason = ReadWholeTable(data, path, data.ColumnCount());
+  if (reason.isEmpty()) return reason;
+  return QStringLiteral("Таблица из файла %1 не загружена: %2. Файл оставлен как есть, и пока "
+                        "таблица открыта, она в него не сохраняется.")
+      .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QByteArray TableFileText(const TableData& data) {
-  // Rows joined by CR, pairs of CR made one, then CR LF. With two or more columns every row
-  // holds a TAB, so no two CR can meet and the rows are joined by CR LF at once.
-  if (data.ColumnCount() >= 2) return data.JoinedRows("\r\n", kClosingLineEnd);
-  QByteArray text = data.JoinedRows("\r");
-  ReduceCarriageReturnPairs(text);
-  return WithCrLf(text, kClosingLineEnd);
+  // Every row gets its own line end, also an empty row of a one-column table, so that empty
+  // rows keep their places.
+  return data.JoinedRows("\r\n", kClosingLineEnd);
 }
 
 bool SaveTableData(const TableData& data, const QString& path, TextFileWriter& writer) {
+  // What was not read must not be written: the file still holds it.
+  if (data.IsPartial()) return false;
   QByteArray text = TableFileText(data);
   const QByteArray current = ReadWholeFileBytes(path);
   if (current.size() == text.size() + 2 && current.startsWith(text) && current.endsWith("\r\n")) {
@@ -77,21 +74,16 @@ bool SaveTableData(const TableData& data, const QString& path, TextFileWriter& w
   return true;
 }
 
-void LoadScratchTable(TableData& data, const QString& path, int columns) {
-  QByteArray text = ReadWholeFileBytes(path) + "\r\n";
-  text.replace("\r\n\r\n", "\r\n");
-  text.replace("\r\n\r\n", "\r\n");
-  const qsizetype lines = text.count('\n') + 1;
-  RemoveLineFeeds(text);
-  if (lines < 2) {
-    data.Reset(1, columns - 1);
-    return;
-  }
-  data.Reset(int(std::min<qsizetype>(lines - 1, INT_MAX)), columns - 1);
-  data.FillFromLines(std::move(text));
+QString LoadScratchTable(TableData& data, const QString& path, int columns) {
+  const QString reason = ReadWholeTable(data, path, columns - 1);
+  if (reason.isEmpty()) return reason;
+  return QStringLiteral("Файл таблицы %1 не прочитан: %2. Связи с этой таблицей не обновлены, "
+                        "файл оставлен как есть.")
+      .arg(QDir::toNativeSeparators(path), reason);
 }
 
 void SaveScratchTable(const TableData& data, const QString& path, TextFileWriter& writer) {
+  if (data.IsPartial()) return;
   writer.PrintBytesToFile(path, TableFileText(data));
 }
 

@@ -20,7 +20,8 @@ namespace {
 // Loads the linking and the source table of a record into the scratch stores; false when one
 // of the files is missing (RequireSource) or the linking one is, and for a record whose key
 // column the source table does not have (a description without that Var): such a link could
-// only empty or delete rows by mistake.
+// only empty or delete rows by mistake. So is a link with a table that could not be read whole:
+// that is told in the report.
 bool LoadLinkTables(TableContext& ctx, const TableLink& link, bool requireSource) {
   const QString linking = TableFilePath(ctx, link.table);
   const QString source = TableFilePath(ctx, link.sourceTable);
@@ -28,9 +29,16 @@ bool LoadLinkTables(TableContext& ctx, const TableLink& link, bool requireSource
   const TableCatalogue& catalogue = ctx.tables.catalogue;
   const int sourceColumns = link.sourceTable >= 1 ? catalogue.ColumnCounts[size_t(link.sourceTable)] : 0;
   if (link.keyColumn > sourceColumns) return false;
-  LoadScratchTable(ctx.tables.fgTable, linking, catalogue.ColumnCounts[size_t(link.table)] + 1);
-  LoadScratchTable(ctx.tables.fgSource, source, sourceColumns + 1);
-  return true;
+  bool whole = true;
+  for (const QString& problem :
+       {LoadScratchTable(ctx.tables.fgTable, linking, catalogue.ColumnCounts[size_t(link.table)] + 1),
+        LoadScratchTable(ctx.tables.fgSource, source, sourceColumns + 1)}) {
+    if (problem.isEmpty()) continue;
+    whole = false;
+    // A file in several links is told once, not once per link and pass.
+    if (!ctx.window.Report1.Lines().contains(problem)) ctx.window.Report1.Append(problem);
+  }
+  return whole;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/CadTableLink.h"
 
+#include "automation/CallWaits.h"
 #include "cad/CadConnection.h"
 #include "cad/MacroToolbars.h"
 #include "cad/RowGroups.h"
@@ -13,6 +14,15 @@
 #include <exception>
 
 namespace trellis {
+
+namespace {
+
+// Long enough for a working macro to end its method on StopEx, short enough that a server
+// which does not answer at all (stopped, or busy without looking at its messages) does not
+// keep the user waiting.
+constexpr std::chrono::seconds kStopGrace(3);
+
+}  // namespace
 
 void CadTableLink::AttachWindow(MainWindow* window) {
   window_ = window;
@@ -35,6 +45,10 @@ void CadTableLink::Reported(const std::function<void()>& work) {
   } catch (const std::exception& error) {
     app_.window.Report1.Append(QString::fromLocal8Bit(error.what()));
   }
+}
+
+void CadTableLink::StopMacro() {
+  StopWaitingCalls(kStopGrace, [this] { macroCache_.RequestStop(); });
 }
 
 bool CadTableLink::ConnectCad(bool silent) {

@@ -43,7 +43,8 @@ class CadTableLink : public CadWindow {
   void LeftToolbarClick(int position);
   void TableToolbarClick(int position);
   void ReapplyLayerButtons(bool switchOn);
-  void StopMacro() { macroCache_.RequestStop(); }
+  // Asks the macro to stop, and stops waiting for a host or macro server that does not answer.
+  void StopMacro();
   void ReleaseMacroObject() { macroCache_.Release(); }
 
   void ActivateMainWindow() override;

@@ -4,6 +4,7 @@
 #include "app/FilePaths.h"
 #include "app/Pause.h"
 #include "app/RunTimeError.h"
+#include "automation/CallWaits.h"
 #include "project/RecentProjects.h"
 #include "tables/CatalogueLoading.h"
 #include "tables/LowerPanes.h"
@@ -78,6 +79,10 @@ MainWindow::MainWindow(ApplicationContext& app, QWidget* parent) : QWidget(paren
 
 MainWindow::~MainWindow() {
   app_.hooks.window = nullptr;
+  // The editors' event filter goes before the editors: their own destruction sends it events,
+  // which it must not answer from half-destroyed controls.
+  delete editors_;
+  editors_ = nullptr;
 }
 
 int MainWindow::Px(int twips) const { return TwipsToPixels(twips, logicalDpiX()); }
@@ -159,6 +164,9 @@ void MainWindow::CreateControls() {
   panels_[3]->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panels_[3]->setCursor(Qt::PointingHandCursor);
   panels_[3]->installEventFilter(this);
+  // Escape stops a call to the host or a macro as the STOP panel does, wherever the focus is:
+  // the window is disabled while a command waits.
+  qApp->installEventFilter(this);
 
   progressBar1_ = new QProgressBar(this);
   progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -570,6 +578,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == panels_[3] && event->type() == QEvent::MouseButtonRelease) {
+    OnStopPanelClick();
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+      IsCallWaiting()) {
     OnStopPanelClick();
     return true;
   }

@@ -36,6 +36,17 @@ TEST_F(Folders, FamilyFolderIsCreatedAndRepaired) {
   EXPECT_EQ(elsewhere.GetFamilyFolder(), Kestrel());
   EXPECT_EQ(StoredFamily(), Kestrel());
 
+  // Paths that only look inside the default folder lead elsewhere and are refused: a parent
+  // step, a name that merely begins alike, a symbolic link out of it.
+  QDir().mkpath(root_.File(QStringLiteral("victim")));
+  QFile::link(root_.File(QStringLiteral("victim")), Kestrel() + QStringLiteral("/link"));
+  for (const QString& escape : {Kestrel() + QStringLiteral("/../../victim"), Kestrel() + QStringLiteral("2"),
+                                Kestrel() + QStringLiteral("/link/Deep")}) {
+    settings_.SaveSetting(FamilyKey(), u"Folds_1", u"Path", escape);
+    WorkingFolders outside(settings_, Drive(), 3);
+    EXPECT_EQ(outside.GetFamilyFolder(), Kestrel()) << escape.toStdString();
+  }
+
   // A deeper folder of the default, in any letter case, stays, and is not created here.
   const QString deeper = Drive() + QStringLiteral("/KESTREL/Deep");
   settings_.SaveSetting(FamilyKey(), u"Folds_1", u"Path", deeper);
@@ -64,12 +75,22 @@ TEST_F(Folders, WorkingAndDxfFoldersPerInstance) {
   EXPECT_TRUE(QFileInfo(Kestrel() + QStringLiteral("/Temp")).isDir());
 }
 
-TEST_F(Folders, ChosenTempDirIsUsedOnlyWhenItExists) {
+TEST_F(Folders, ChosenTempDirHoldsAWorkingFolderPerInstanceAndKeepsTheUsersFiles) {
   const QString chosen = root_.File(QStringLiteral("mywork"));
   settings_.SaveSetting(ProgramTitle(), u"Main", u"TempDir", chosen);
   EXPECT_EQ(folders_.GetWorkingFolder(), Kestrel() + QStringLiteral("/Temp/4242"));
   QDir().mkpath(chosen);
-  EXPECT_EQ(folders_.GetWorkingFolder(), chosen);
+  test::WriteBytes(chosen + QStringLiteral("/notes.txt"), "mine");
+  const QString working = folders_.GetWorkingFolder();
+  EXPECT_EQ(working, chosen + QStringLiteral("/Trellis-4242"));
+  WorkingFolders second(settings_, Drive(), 77);
+  EXPECT_EQ(second.GetWorkingFolder(), chosen + QStringLiteral("/Trellis-77"));
+  test::WriteBytes(working + QStringLiteral("/p.d01"), "x");
+  test::WriteBytes(second.GetWorkingFolder() + QStringLiteral("/q.d01"), "y");
+  folders_.RemoveWorkingFolder();
+  EXPECT_FALSE(QFileInfo::exists(working));
+  EXPECT_EQ(test::ReadBytes(chosen + QStringLiteral("/notes.txt")), "mine");
+  EXPECT_EQ(test::ReadBytes(second.GetWorkingFolder() + QStringLiteral("/q.d01")), "y");
   // The DXF folder stays under the instance folder, which is made for it.
   EXPECT_EQ(folders_.GetDxfFolder(), Kestrel() + QStringLiteral("/Temp/4242/DXF"));
   EXPECT_TRUE(QFileInfo(folders_.GetDxfFolder()).isDir());

@@ -3,6 +3,7 @@
 #include "automation/Arguments.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdlib>
@@ -19,6 +20,21 @@ const MemberTable<SampleObject>& SampleObject::Members() {
     t.Property(QStringLiteral("Child"), [](SampleObject& o) {
       if (!o.child) o.child = std::make_shared<SampleObject>();
       return ObjectValue(o.child);
+    });
+    t.Property(
+        QStringLiteral("StopEx"), [](SampleObject& o) { return QVariant(o.stopEx); },
+        [](SampleObject& o, const QVariant& v) { o.stopEx = v.toBool(); });
+    // A new object on every read, which the caller soon drops.
+    t.Property(QStringLiteral("Fresh"),
+               [](SampleObject&) { return ObjectValue(std::make_shared<SampleObject>()); });
+    // A macro that works until it is asked to stop, looking at its messages meanwhile.
+    t.Function(QStringLiteral("RunUntilStopped"), [](SampleObject& o, QVariantList&) {
+      o.stopEx = false;
+      while (!o.stopEx) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+      }
+      return QVariant(true);
     });
     t.Function(QStringLiteral("Echo"), [](SampleObject& o, QVariantList& args) {
       ++o.calls;

@@ -2,6 +2,7 @@
 
 #include "app/IniFiles.h"
 #include "app/TextCodec.h"
+#include "automation/AutomationError.h"
 #include "automation/MemberTable.h"
 #include "cad/CalculationRun.h"
 #include "cad/MacroCalls.h"
@@ -34,6 +35,12 @@ class MacroObject : public TableDispatch<MacroObject> {
         });
       };
       method("Run", nullptr);
+      method("Fail", [](MacroObject&, QVariantList&) {
+        throw AutomationError(QStringLiteral("Fail"), QStringLiteral("no paper"));
+      });
+      method("Stopped", [](MacroObject&, QVariantList&) {
+        throw CallAbandoned(QStringLiteral("Stopped"), QStringLiteral("no answer"));
+      });
       method("Rename", [](MacroObject&, QVariantList& args) { args[2] = QStringLiteral("Renamed"); });
       method("Rewrite", [](MacroObject&, QVariantList& args) {
         WriteBytes(args[1].toString() + QStringLiteral("/B.d02"), "99\tМакрос\r\n");
@@ -90,6 +97,14 @@ TEST_F(MacroCalls, AListCallsEachMethodWithTheFiveArgumentsAndKeepsOneObject) {
 
   cache_.RequestStop();
   EXPECT_TRUE(std::static_pointer_cast<MacroObject>(cache_.ObjectFor(activator_, "Lib.A"))->stop);
+}
+
+TEST_F(MacroCalls, AStoppedCallEndsTheActionAndIsPassedOnWhereOtherFailuresAreNot) {
+  RunActionString(macros_, "Lib.A;Fail|Lib.A;Run");
+  EXPECT_EQ(log_.calls, QStringList({"Lib.A.Fail", "Lib.A.Run"}));
+  log_.calls.clear();
+  EXPECT_THROW(RunActionString(macros_, "Lib.A;Stopped|Lib.B;Run"), CallAbandoned);
+  EXPECT_EQ(log_.calls, QStringList({"Lib.A.Stopped"}));
 }
 
 TEST_F(MacroCalls, TheShownTableIsWrittenBeforeEveryCall) {

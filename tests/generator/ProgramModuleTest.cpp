@@ -114,7 +114,7 @@ TEST_F(ProgramModuleTest, ModelAndGeometryTablesInOrderWithTheProjectSettings) {
                 "\r\n"
                 "Public Sub AddA_d05()\r\n\t\r\n\t' Таблица \"Нагрузки на элементы\"\r\n\t\r\n"
                 "\t' Колонки - \r\n\t\r\n\tDim A_d05(2,1) As String\r\n\t\r\n"
-                "\tA_d05(0,0) = \"1\" : A_d05(1,0) = \"\"Ветер\" слева\" : A_d05(2,0) = \"0,5\"\r\n"
+                "\tA_d05(0,0) = \"1\" : A_d05(1,0) = \"\"\"Ветер\"\" слева\" : A_d05(2,0) = \"0,5\"\r\n"
                 "\tA_d05(0,1) = \"2\" : A_d05(1,1) = \"\" : A_d05(2,1) = \"\"\r\n"
                 "\t\r\n\tApi.SetArr \"d05\", A_d05\r\nEnd Sub\r\n"
                 "\r\n"
@@ -172,6 +172,21 @@ TEST(TableRoutine, RowsAsTheFileHoldsThem) {
             Routine("2,2",
                     "\tA_d04(0,0) = \"1\" : A_d04(1,0) = \"2\" : A_d04(2,0) = \"3\"\r\n"
                     "\tA_d04(0,2) = \"b\" : A_d04(1,2) = \"c\" : A_d04(2,2) = \"\"\r\n"));
+}
+
+// VB writes a quote inside a string literal doubled; a text without quotes goes in unchanged.
+TEST(TableRoutine, QuotesInCellsAreDoubled) {
+  EXPECT_EQ(RoutineOf(u"a\"b\t\"\"\r\n"),
+            Routine("1,0", "\tA_d04(0,0) = \"a\"\"b\" : A_d04(1,0) = \"\"\"\"\"\"\r\n"));
+  // The size bound still holds when every character is a quote.
+  EXPECT_TRUE(RoutineOf(QString(400, u'"') + QStringLiteral("\t\"\r\n\"\"\"\t\"\r\n")));
+}
+
+TEST_F(ProgramModuleTest, QuotesInTheProjectNameAndSettingsAreDoubled) {
+  Write(project_ + QStringLiteral("/H\"1.ini"), "[Calc]\r\nKCNorm=a\"b\r\n");
+  const QString module = BuildProgramModule(QStringLiteral("H\"1"), project_, family_, ini_);
+  EXPECT_TRUE(module.contains(u"\"\\temp\", \"H\"\"1\", Me\r\n")) << module.toStdString();
+  EXPECT_TRUE(module.contains(u"\"Calc\", \"KCNorm\", \"a\"\"b\"\r\n")) << module.toStdString();
 }
 
 TEST_F(ProgramModuleTest, GeometryColumnListNeedsTheFirstTitle) {

@@ -1,3 +1,4 @@
+#include "app/FullDisk.h"
 #include "app/IniFiles.h"
 #include "app/SettingsStore.h"
 #include "app/TextCodec.h"
@@ -8,7 +9,9 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
@@ -127,6 +130,47 @@ TEST_F(ProgramProjectTest, ExportFromTheCommandLine) {
   EXPECT_TRUE(form.contains("\t' \xCA\xEE\xEB\xEE\xED\xEA\xE8 - Code\r\n"));
   EXPECT_TRUE(form.contains("\tA_d01(0,0) = \"M1\" : A_d01(1,0) = \"C25\"\r\n"));
   EXPECT_TRUE(QFile::exists(Work(QStringLiteral("Hall.vbp"))));
+}
+
+// The shipped program exports into a project folder where no write succeeds: it says so and
+// exits with 1, and the files of an earlier export keep their content.
+TEST_F(ProgramProjectTest, AnExportThatCannotWriteFailsAndKeepsTheEarlierOne) {
+  test::WriteBytes(Work(QStringLiteral("Hall.d01")), "M1\tC25\r\n");
+  const auto exportVb = [this](bool limited) {
+    QProcess trellis;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TRELLIS_SETTINGS_HOME"), root_.File(QStringLiteral("config")));
+    environment.insert(QStringLiteral("SystemDrive"), root_.File(QStringLiteral("drive")));
+    trellis.setProcessEnvironment(environment);
+    if (limited) test::LimitChildFileSize(trellis, 0);
+    trellis.start(QCoreApplication::applicationDirPath() + QStringLiteral("/trellis"),
+                  {QStringLiteral("--export-vb"), Work(QStringLiteral("Hall.d01"))});
+    EXPECT_TRUE(trellis.waitForFinished(60000));
+    EXPECT_EQ(trellis.exitStatus(), QProcess::NormalExit);
+    const QString errors = QString::fromLocal8Bit(trellis.readAllStandardError());
+    return std::pair(trellis.exitCode(), errors);
+  };
+  ASSERT_EQ(exportVb(false).first, 0);
+  test::WriteBytes(Work(QStringLiteral("Hall.d01")), "M2\tC30\r\n");
+  QStringList files = QDir(work_).entryList(QDir::Files | QDir::Hidden);
+  QList<QByteArray> earlier;
+  for (const QString& name : files) earlier << test::ReadBytes(Work(name));
+  const auto expectEarlierExport = [&](const std::pair<int, QString>& run) {
+    EXPECT_EQ(run.first, 1);
+    EXPECT_TRUE(run.second.contains(QStringLiteral("was not written"))) << run.second.toStdString();
+    EXPECT_EQ(QDir(work_).entryList(QDir::Files | QDir::Hidden), files);
+    for (qsizetype i = 0; i < files.size(); ++i)
+      EXPECT_EQ(test::ReadBytes(Work(files[i])), earlier[i]) << files[i].toStdString();
+  };
+  expectEarlierExport(exportVb(true));
+
+  test::FullTmpfs tmpfs(work_);
+  if (!tmpfs.Mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
+  tmpfs.Fill();
+  files = QDir(work_).entryList(QDir::Files | QDir::Hidden);
+  earlier.clear();
+  for (const QString& name : files) earlier << test::ReadBytes(Work(name));
+  expectEarlierExport(exportVb(false));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "project/ProjectCommands.h"
 #include "project/ProjectFixture.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
@@ -133,6 +134,38 @@ TEST_F(Archive, TheCommandLineArchivesAProjectFolder) {
   EXPECT_EQ(run({"--archive", x_ + "/B.d01", f_.t.root.File("gone/c.zip")}), 1);
   stream.flush();
   EXPECT_EQ(errors.count('\n'), 2);
+}
+
+// Writes beyond a file-size limit fail rather than end the program: the command says so, an
+// older archive stays and nothing is left beside it.
+TEST_F(Archive, TheCommandLineReportsAnArchiveItCannotWrite) {
+  const QString z = f_.Folder("Z"), zipPath = z + "/B.zip";
+  ProjectFixture::Write(zipPath, "an older archive");
+  QProcess trellis;
+  test::LimitChildFileSize(trellis, 0);
+  trellis.start(QCoreApplication::applicationDirPath() + "/trellis",
+                {"--archive", x_ + "/B.d01", zipPath});
+  ASSERT_TRUE(trellis.waitForFinished(60000));
+  EXPECT_EQ(trellis.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(trellis.exitCode(), 1);
+  EXPECT_TRUE(QString::fromLocal8Bit(trellis.readAllStandardError()).contains(" не создан: "));
+  EXPECT_EQ(ProjectFixture::FilesIn(z), QStringList{"B.zip"});
+  EXPECT_EQ(ReadBytes(zipPath), "an older archive");
+}
+
+TEST_F(Archive, AFullDiskKeepsTheOlderArchive) {
+  const QString z = f_.Folder("Z"), zipPath = z + "/B.zip";
+  ProjectFixture::Write(zipPath, "an older archive");
+  test::FullTmpfs tmpfs(z);
+  if (!tmpfs.Mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
+  tmpfs.Fill();
+  for (const QString& folder : {x_, f_.Folder("empty")}) {
+    const FolderArchiveResult result = WriteFolderArchive(folder, zipPath);
+    EXPECT_FALSE(result.written);
+    EXPECT_FALSE(result.failure.isEmpty());
+    EXPECT_EQ(QDir(z).entryList(QDir::Files | QDir::Hidden), QStringList({".filler", "B.zip"}));
+    EXPECT_EQ(ReadBytes(zipPath), "an older archive");
+  }
 }
 
 }  // namespace

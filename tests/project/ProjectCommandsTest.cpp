@@ -226,6 +226,55 @@ TEST_F(ProjectCommands, ASaveThatCannotFinishIsReportedAndLeavesEachFileWhole) {
   EXPECT_EQ(ReadBytes(y + "/E.d02").size(), 256 * 1024);
 }
 
+// A save whose working files cannot be written copies nothing: the project folder keeps the
+// last saved project, the working table its last content, and the user is told.
+TEST_F(ProjectCommands, ASaveThatCannotWriteItsWorkingFilesCopiesNothing) {
+  const QString x = f_.Folder("X");
+  prompter_.QueueFile(x + "/N.d01");
+  ASSERT_TRUE(RunSaveCommand(f_.ctx));
+  const QByteArray saved = ReadBytes(x + "/N.d01");
+  f_.t.window.fg1.Data().SetCell(1, 2, u"B30");
+  f_.project.projectSaved = false;
+  {
+    test::FileSizeLimit limit(0);
+    RunSaveCommand(f_.ctx);
+  }
+  EXPECT_FALSE(f_.project.projectSaved);
+  EXPECT_EQ(ReadBytes(Working() + "/N.d01"), saved);
+  EXPECT_EQ(ReadBytes(x + "/N.d01"), saved);
+  ASSERT_GE(prompter_.Messages().size(), 2u);
+  EXPECT_EQ(prompter_.Messages()[prompter_.Messages().size() - 2].text, "PrintToFile");
+  EXPECT_TRUE(LastMessage().startsWith("Проект не сохранен.")) << LastMessage().toStdString();
+  EXPECT_TRUE(LastMessage().contains("N.d01: Диск заполнен")) << LastMessage().toStdString();
+}
+
+TEST_F(ProjectCommands, ASaveOnAFullWorkingFolderCopiesNothing) {
+  const QString x = f_.Folder("X");
+  prompter_.QueueFile(x + "/N.d01");
+  ASSERT_TRUE(RunSaveCommand(f_.ctx));
+  const QByteArray saved = ReadBytes(x + "/N.d01"), settings = ReadBytes(x + "/N.ini");
+  test::FullTmpfs tmpfs(Working());
+  if (!tmpfs.Mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
+  tmpfs.Fill();
+
+  const QString cell = f_.t.window.fg1.Data().Cell(1, 2);
+  f_.t.window.fg1.Data().SetCell(1, 2, u"B30");
+  f_.project.projectSaved = false;
+  RunSaveCommand(f_.ctx);
+  EXPECT_FALSE(f_.project.projectSaved);
+  EXPECT_EQ(ReadBytes(Working() + "/N.d01"), saved);
+  EXPECT_EQ(ReadBytes(x + "/N.d01"), saved);
+  EXPECT_TRUE(report_.Lines().back().contains("N.d01: Диск заполнен"));
+
+  // The table as saved, but calculation options that cannot reach the working file.
+  f_.t.window.fg1.Data().SetCell(1, 2, cell);
+  f_.t.settings.SaveSetting(ProgramTitle(), u"Calc", u"Iter", u"77");
+  RunSaveCommand(f_.ctx);
+  EXPECT_FALSE(f_.project.projectSaved);
+  EXPECT_EQ(ReadBytes(x + "/N.ini"), settings);
+  EXPECT_TRUE(report_.Lines().back().contains("N.ini: Диск заполнен")) << report_.Lines().back().toStdString();
+}
+
 TEST_F(ProjectCommands, ARefusedNameAndAnArchiveWithoutItsSaveAreTold) {
   prompter_.QueueFile(f_.Folder("X") + "/a:b.d01");
   EXPECT_FALSE(RunSaveCommand(f_.ctx));

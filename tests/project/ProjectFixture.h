@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FullDisk.h"
 #include "project/ProjectContext.h"
 #include "project/ProjectHooks.h"
 #include "support/TableFixture.h"
@@ -7,8 +8,6 @@
 #include <QDateTime>
 #include <QStringList>
 
-#include <sys/resource.h>
-#include <csignal>
 #include <ostream>
 
 // Readable strings in failure messages.
@@ -25,21 +24,6 @@ class RecordingProjectHooks : public ProjectHooks {
   void ResetAfterProjectChange() override { ++resets; }
   int busyDepth = 0;
   int resets = 0;
-};
-
-// While it lives, writes beyond Bytes fail as on a full disk (EFBIG).
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    const rlimit limit{bytes, saved_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
- private:
-  rlimit saved_{};
 };
 
 // An installation of three tables (Материалы d01, Элементы d02, Нагрузки d04) with template

@@ -56,6 +56,14 @@ TEST_F(Columns, ClickCarriesOverAndWidthsAndHeaders) {
   EXPECT_EQ(c[1].HeaderText(), QStringLiteral("Сила, кН "));
 }
 
+TEST_F(Columns, ExtremeWidthsBecomeTheWidest) {
+  const auto c = Read(QStringLiteral("[F1]\nName=a\nw=-2147483648\n[F2]\nName=b\nw=2147483647\n"
+                                     "[F3]\nName=c\nw=-1e300\n[F4]\nName=d\nw=0,4\n"));
+  ASSERT_EQ(c.size(), 4u);
+  for (size_t i = 0; i < 3; ++i) EXPECT_EQ(c[i].width, 99999) << i + 1;
+  EXPECT_EQ(c[3].width, -1);  // rounds to 0: hidden
+}
+
 TEST_F(Columns, AtMostTwentyColumns) {
   QString text;
   for (int k = 1; k <= 25; ++k) text += QStringLiteral("[F%1]\nName=c%1\n").arg(k);

@@ -1,5 +1,6 @@
 #include "support/TableFixture.h"
 #include "tables/CatalogueLoading.h"
+#include "tables/TableFiles.h"
 #include "tables/TableLinkMaintenance.h"
 
 #include <QFile>
@@ -62,12 +63,6 @@ const std::vector<Link> kLinks = {
 using Files = std::map<int, std::optional<std::string>>;
 using Sheet = std::vector<std::vector<std::string>>;
 
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-}
-
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts;
   size_t start = 0;
@@ -78,18 +73,14 @@ std::vector<std::string> Split(const std::string& text, char separator) {
   return parts;
 }
 
+// The files here end every line in CR LF; each line is a row, an empty one too.
 Sheet LoadScratch(const Files& files, int table) {
-  std::string text = files.at(table).value_or("") + "\r\n";
-  ReplaceAll(text, "\r\n\r\n", "\r\n");
-  ReplaceAll(text, "\r\n\r\n", "\r\n");
-  const size_t lines = size_t(std::count(text.begin(), text.end(), '\n')) + 1;
-  std::erase(text, '\n');
-  Sheet sheet(lines >= 2 ? lines - 1 : 1,
+  std::vector<std::string> lines = Split(files.at(table).value_or(""), '\n');
+  lines.pop_back();  // what follows the last line end
+  Sheet sheet(std::max<size_t>(lines.size(), 1),
               std::vector<std::string>(kTables[size_t(table - 1)].columns.size()));
-  if (lines < 2) return sheet;
-  const std::vector<std::string> rows = Split(text, '\r');
-  for (size_t i = 0; i < rows.size() && i < sheet.size(); ++i) {
-    const std::vector<std::string> cells = Split(rows[i], '\t');
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::vector<std::string> cells = Split(lines[i].substr(0, lines[i].size() - 1), '\t');
     for (size_t j = 0; j < cells.size() && j < sheet[i].size(); ++j) sheet[i][j] = cells[j];
   }
   return sheet;
@@ -97,17 +88,11 @@ Sheet LoadScratch(const Files& files, int table) {
 
 void SaveScratch(Files& files, int table, const Sheet& sheet) {
   std::string text;
-  for (size_t i = 0; i < sheet.size(); ++i) {
-    for (size_t j = 0; j < sheet[i].size(); ++j) text += (j ? "\t" : "") + sheet[i][j];
-    if (i + 1 < sheet.size()) text += '\r';
+  for (const std::vector<std::string>& row : sheet) {
+    for (size_t j = 0; j < row.size(); ++j) text += (j ? "\t" : "") + row[j];
+    text += "\r\n";
   }
-  std::string reduced;
-  for (size_t i = 0; i < text.size(); ++i) {
-    reduced += text[i];
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\r') ++i;
-  }
-  ReplaceAll(reduced, "\r", "\r\n");
-  files[table] = reduced + "\r\n";
+  files[table] = text;
 }
 
 // What the rules make of the files; the counters tell which rules had something to do.
@@ -283,6 +268,20 @@ TEST_F(LinkMaintenance, TheUppermostSourceRowWinsAndTheShownTableKeepsItsRows) {
   DeleteNoLink(f_.ctx);  // material 9 does not exist; the shown table keeps its row anyway
   EXPECT_EQ(f_.Working(QStringLiteral("p.d02")), "1\t2\tfirst\t\t\r\n");
   EXPECT_EQ(f_.Working(QStringLiteral("p.d04")), "2\r\n9\r\n");
+}
+
+TEST_F(LinkMaintenance, ATableTooBigToReadIsToldAndDrivesNoChange) {
+  // Materials with one row more than a store of their three columns holds.
+  const std::string materials =
+      "2\tfirst\t7\r\n" + std::string(size_t(kMaxTableCells / 3), '\n');
+  const std::string elements = "1\t2\told\t\t\r\n2\t9\tx\t\t\r\n";
+  Put({{1, materials}, {2, elements}, {3, std::nullopt}, {4, "2\r\n"}});
+  f_.window.Tabs1.Select(4);
+  EXPECT_FALSE(UpdateLinks(f_.ctx));
+  DeleteNoLink(f_.ctx);
+  EXPECT_EQ(f_.Working(QStringLiteral("p.d02")), QByteArray::fromStdString(elements));
+  ASSERT_EQ(f_.window.Report1.Lines().size(), 1);  // once, though three links and two passes
+  EXPECT_TRUE(f_.window.Report1.Lines()[0].contains(f_.WorkingPath(QStringLiteral("p.d01"))));
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <climits>
+
 #include <gtest/gtest.h>
 
 namespace trellis {
@@ -62,25 +64,37 @@ TEST_F(TableFiles, WritesRowsWithTabsAndCrLfInWindows1251) {
   EXPECT_EQ(test::ReadBytes(Path()), "\t\t\t\r\n");
 }
 
-TEST_F(TableFiles, RowCountComesFromTheLineEnds) {
-  TableData data = Load("a\r\n\r\nb\r\n", 1);  // the empty line is dropped, the count stays
-  ASSERT_EQ(data.RowCount(), 3);
-  EXPECT_EQ(data.Cell(1, 1), "a");
-  EXPECT_EQ(data.Cell(2, 1), "b");
-  EXPECT_EQ(data.Cell(3, 1), "");
-
-  EXPECT_EQ(Load("no line end", 2).RowCount(), 1);
-  EXPECT_EQ(Load("no line end", 2).Cell(1, 1), "");
+TEST_F(TableFiles, HandMadeLineEndsKeepEveryRowAndCell) {
   EXPECT_EQ(Load("", 2).RowCount(), 1);
-  EXPECT_EQ(Load("1\r2\r3\r", 2).RowCount(), 1);  // lone CR: no LF, no rows
-
-  data = Load("a\nb\n", 2);  // lone LF: two rows, one line of text
+  TableData data = Load("1\tB15\n2\tB20", 2);  // LF only, the last line without its end
   ASSERT_EQ(data.RowCount(), 2);
-  EXPECT_EQ(Row(data, 1), QStringList({"ab", ""}));
+  EXPECT_EQ(Row(data, 1), QStringList({"1", "B15"}));
+  EXPECT_EQ(Row(data, 2), QStringList({"2", "B20"}));
+  EXPECT_TRUE(SaveTableData(data, Path(), writer_));
+  EXPECT_EQ(test::ReadBytes(Path()), "1\tB15\r\n2\tB20\r\n");
 
-  data = Load("1\tx\r\n2\ty", 2);  // a last line without CR LF is kept
-  ASSERT_EQ(data.RowCount(), 2);
-  EXPECT_EQ(Row(data, 2), QStringList({"2", "y"}));
+  data = Load("no line end", 2);
+  ASSERT_EQ(data.RowCount(), 1);
+  EXPECT_EQ(data.Cell(1, 1), "no line end");
+
+  data = Load("a\r\nb\nc\rd\r\n\n\re", 1);  // CR LF, lone LF and lone CR each end a line
+  QStringList cells;
+  for (int r = 1; r <= data.RowCount(); ++r) cells << data.Cell(r, 1);
+  EXPECT_EQ(cells, QStringList({"a", "b", "c", "d", "", "", "e"}));
+}
+
+TEST_F(TableFiles, SingleColumnEmptyRowsKeepTheirPlaces) {
+  TableData data = Load("a\r\n\r\nb\r\n\r\n", 1);
+  ASSERT_EQ(data.RowCount(), 4);
+  EXPECT_EQ(data.Cell(2, 1), "");
+  EXPECT_EQ(data.Cell(3, 1), "b");
+  EXPECT_FALSE(SaveTableData(data, Path(), writer_));  // read and written alike
+
+  LoadScratchTable(data, Path(), 2);
+  EXPECT_EQ(data.RowCount(), 4);
+  data.SetCell(1, 1, u"x");
+  SaveScratchTable(data, Path(), writer_);
+  EXPECT_EQ(test::ReadBytes(Path()), "x\r\n\r\nb\r\n\r\n");
 }
 
 TEST_F(TableFiles, ExtraCellsAndOddBytesLoadWithoutHarm) {
@@ -142,12 +156,26 @@ TEST_F(TableFiles, ScratchTablesReadAndWriteEveryRow) {
   EXPECT_EQ(test::ReadBytes(Path()), "\tz\r\n");
 }
 
-TEST_F(TableFiles, SingleColumnEmptyRowsFollowTheCarriageReturnRule) {
+TEST_F(TableFiles, TablesTooBigToHoldAreNeitherLoadedNorSavedOver) {
+  const QByteArray lineEnds(kMaxTableCells / 20 + 1, '\n');  // one row too many for 20 columns
+  test::WriteBytes(Path(), lineEnds);
   TableData data;
-  data.Reset(3, 1);
-  data.SetCell(1, 1, u"a");
-  data.SetCell(3, 1, u"b");
-  EXPECT_EQ(TableFileText(data), "a\r\nb");  // the pair of CR between a and b became one
+  data.Reset(3, 20);
+  EXPECT_TRUE(ReadTableText(data, Path()).contains(Path()));
+  EXPECT_EQ(data.RowCount(), 1);
+  data.SetCell(1, 1, u"typed");
+  EXPECT_FALSE(SaveTableData(data, Path(), writer_));
+  EXPECT_FALSE(LoadScratchTable(data, Path(), 21).isEmpty());
+  SaveScratchTable(data, Path(), writer_);
+  EXPECT_EQ(test::ReadBytes(Path()), lineEnds);
+  EXPECT_TRUE(ReadTableText(data, Path("missing.d02")).isEmpty());  // the next table is whole
+  EXPECT_TRUE(SaveTableData(data, Path("missing.d02"), writer_));
+
+  data.Reset(2, 3);  // an allocation that fails leaves the store as it was
+  data.SetCell(2, 3, u"kept");
+  EXPECT_ANY_THROW(data.Reset(INT_MAX, INT_MAX));
+  EXPECT_EQ(data.RowCount(), 2);
+  EXPECT_EQ(data.Cell(2, 3), "kept");
 }
 
 TEST_F(TableFiles, RowOperationsKeepTheCellsOfEveryRow) {

@@ -6,15 +6,30 @@
 //   trellis-ini delete-key FILE SECTION KEY
 //   trellis-ini delete-section FILE SECTION
 //
-// Exit code 0 on success, 1 when a write fails, 2 on a usage error.
+// Exit code 0 on success, 1 when a write fails (with the reason on standard error; the file
+// keeps its previous content), 2 on a usage error.
 #include "app/IniFiles.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdio>
 
+namespace {
+
+int Written(bool written, const trellis::IniFiles& ini, const QString& file) {
+  if (written) return 0;
+  std::fprintf(stderr, "trellis-ini: %s not written: %s\n", file.toLocal8Bit().constData(),
+               ini.LastWriteError().message().c_str());
+  return 1;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  // Beyond a file-size limit a write is to fail and be reported, not to end the process.
+  std::signal(SIGXFSZ, SIG_IGN);
   QCoreApplication app(argc, argv);
   const QStringList args = app.arguments().mid(1);
   const QString command = args.value(0);
@@ -26,13 +41,13 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   if (command == QLatin1String("write") && need(5)) {
-    return ini.WriteIni(args[2], args[3], args[4], args[1]) ? 0 : 1;
+    return Written(ini.WriteIni(args[2], args[3], args[4], args[1]), ini, args[1]);
   }
   if (command == QLatin1String("delete-key") && need(4)) {
-    return ini.DeleteIniKey(args[2], args[3], args[1]) ? 0 : 1;
+    return Written(ini.DeleteIniKey(args[2], args[3], args[1]), ini, args[1]);
   }
   if (command == QLatin1String("delete-section") && need(3)) {
-    return ini.DeleteIniSection(args[2], args[1]) ? 0 : 1;
+    return Written(ini.DeleteIniSection(args[2], args[1]), ini, args[1]);
   }
   std::fputs("usage: trellis-ini read FILE SECTION KEY | write FILE SECTION KEY VALUE |\n"
              "       delete-key FILE SECTION KEY | delete-section FILE SECTION\n",
