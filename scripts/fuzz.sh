@@ -9,7 +9,7 @@ seconds=${1:-60}
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DTRELLIS_FUZZ=ON -DTRELLIS_TESTS=OFF -DTRELLIS_BENCHMARKS=OFF >/dev/null
-targets=(ini columns tables)
+targets=(ini columns tables wire)
 executables=()
 for target in "${targets[@]}"; do executables+=("trellis_${target}_fuzzer"); done
 cmake --build "$root/build-fuzz" --parallel "$(nproc)" --target "${executables[@]}"
