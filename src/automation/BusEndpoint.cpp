@@ -178,9 +178,35 @@ void BusEndpoint::TakeHold(const QDBusMessage& message) {
 }
 
 void BusEndpoint::TakeRelease(const QDBusMessage& message) {
-  exports_.Release(message.path(), message.service());
-  ForgetPeerIfUnused(message.service());
+  // A release can overtake, in this process's handling of events, the answer to a call of its
+  // own that hands the very object back, though the bus delivered the two in order: while a
+  // call of this process is under way, releases wait for its answer to be read.
+  if (callsInProgress_ > 0) {
+    deferredReleases_.emplace_back(message.path(), message.service());
+    return;
+  }
+  ApplyRelease(message.path(), message.service());
 }
+
+void BusEndpoint::ApplyRelease(const QString& path, const QString& holder) {
+  exports_.Release(path, holder);
+  ForgetPeerIfUnused(holder);
+}
+
+class BusEndpoint::CallInProgress {
+ public:
+  explicit CallInProgress(BusEndpoint& endpoint) : endpoint_(endpoint) { ++endpoint_.callsInProgress_; }
+  ~CallInProgress() {
+    if (--endpoint_.callsInProgress_ > 0) return;
+    const auto releases = std::exchange(endpoint_.deferredReleases_, {});
+    for (const auto& [path, holder] : releases) endpoint_.ApplyRelease(path, holder);
+  }
+  CallInProgress(const CallInProgress&) = delete;
+  CallInProgress& operator=(const CallInProgress&) = delete;
+
+ private:
+  BusEndpoint& endpoint_;
+};
 
 QDBusMessage BusEndpoint::Await(const QDBusMessage& call, const QString& member) {
   const QString owner = call.service();
@@ -220,6 +246,7 @@ QVariant BusEndpoint::CallGet(const QString& owner, const QString& path, const Q
   QDBusMessage call =
       QDBusMessage::createMethodCall(owner, path, LateBoundInterface(), QStringLiteral("Get"));
   call << name;
+  const CallInProgress inProgress(*this);
   const QDBusMessage reply = Await(call, name);
   try {
     return FromWire(reply.arguments().value(0), owner, *this);
@@ -237,6 +264,7 @@ void BusEndpoint::CallSet(const QString& owner, const QString& path, const QStri
   } catch (const AutomationError& error) {
     throw AutomationError(name, error.Reason());
   }
+  const CallInProgress inProgress(*this);
   Await(call, name);
 }
 
@@ -249,6 +277,7 @@ QVariant BusEndpoint::CallInvoke(const QString& owner, const QString& path, cons
   } catch (const AutomationError& error) {
     throw AutomationError(member, error.Reason());
   }
+  const CallInProgress inProgress(*this);
   const QDBusMessage reply = Await(call, member);
   try {
     const QVariantList answer = reply.arguments();

@@ -11,6 +11,8 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QDBusServiceWatcher;
 
@@ -74,6 +76,10 @@ class BusEndpoint : public QDBusVirtualObject,
   QDBusMessage Answer(const QDBusMessage& call);
   void TakeHold(const QDBusMessage& message);
   void TakeRelease(const QDBusMessage& message);
+  void ApplyRelease(const QString& path, const QString& holder);
+  // Marks the time from sending a call to reading its answer; releases that arrive meanwhile
+  // wait for its end (see TakeRelease).
+  class CallInProgress;
   void WatchPeer(const QString& uniqueName, int newProxies);
   void PeerDeparted(const QString& uniqueName);
   void ForgetPeerIfUnused(const QString& uniqueName);
@@ -90,6 +96,8 @@ class BusEndpoint : public QDBusVirtualObject,
   // ends when it leaves) or it holds objects of this process (so that they are let go when it
   // leaves); then it is forgotten. Unique names are never given twice, so nothing is lost.
   QHash<QString, Peer> peers_;
+  int callsInProgress_ = 0;
+  std::vector<std::pair<QString, QString>> deferredReleases_;  // (path, holder)
 };
 
 }  // namespace trellis
