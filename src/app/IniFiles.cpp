@@ -154,6 +154,12 @@ bool IniFiles::WriteIni(QStringView section, QStringView key, QStringView value,
   return Modify(file, [&](IniDocument& doc) { doc.SetValue(section, key, value); });
 }
 
+bool IniFiles::WriteIniValues(const std::vector<IniValue>& values, const QString& file) {
+  return Modify(file, [&](IniDocument& doc) {
+    for (const IniValue& v : values) doc.SetValue(v.section, v.key, v.value);
+  });
+}
+
 // Deleting from a missing file creates nothing.
 bool IniFiles::DeleteIniKey(QStringView section, QStringView key, const QString& file) {
   if (!QFileInfo::exists(file)) return true;

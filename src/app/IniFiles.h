@@ -8,6 +8,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <vector>
 #include <system_error>
 
 namespace trellis {
@@ -32,6 +33,14 @@ class IniFiles {
   // Creates the file, section and key as needed, never a folder. False when the file cannot
   // be written; its previous content then stays as it was.
   bool WriteIni(QStringView section, QStringView key, QStringView value, const QString& file);
+  // Several values in one write of the file, in the order given, as WriteIni one after the
+  // other would leave it.
+  struct IniValue {
+    QStringView section;
+    QStringView key;
+    QString value;
+  };
+  bool WriteIniValues(const std::vector<IniValue>& values, const QString& file);
   bool DeleteIniKey(QStringView section, QStringView key, const QString& file);
   bool DeleteIniSection(QStringView section, const QString& file);
   // Why the last write, delete or edit failed, for a message (EACCES when the file was refused

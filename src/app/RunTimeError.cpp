@@ -76,4 +76,9 @@ QString FileErrorDescription(int number) {
   }
 }
 
+QString DescriptionOf(const std::exception& error) {
+  if (const auto* runTime = dynamic_cast<const RunTimeError*>(&error)) return runTime->Description();
+  return QString::fromLocal8Bit(error.what());
+}
+
 }  // namespace trellis

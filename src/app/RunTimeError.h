@@ -24,6 +24,9 @@ class RunTimeError : public std::runtime_error {
   QString description_;
 };
 
+// What a failure says to the user: a run-time error's description, else the exception's text.
+QString DescriptionOf(const std::exception& error);
+
 // Maps a platform error of an operation on Path to the run-time file error numbers (52 bad
 // file name, 53 file not found, 55 file already open, 57 device I/O, 58 file already exists,
 // 61 disk full, 64 bad file name, 67 too many files, 68 device unavailable, 70 permission

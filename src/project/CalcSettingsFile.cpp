@@ -1,9 +1,13 @@
 #include "project/CalcSettingsFile.h"
 
+#include "app/AppIdentity.h"
 #include "app/IniFiles.h"
+#include "app/SettingsStore.h"
 #include "app/IniSettingTransfer.h"
 
 #include <QStringView>
+
+#include <vector>
 
 namespace trellis {
 namespace {
@@ -27,11 +31,13 @@ constexpr CalcOption kCalcOptions[] = {
 }  // namespace
 
 std::error_code WriteCalcSettings(IniFiles& ini, SettingsStore& settings, const QString& file) {
+  // One write of the file for all the options: a save stays one durable write, not 23.
+  std::vector<IniFiles::IniValue> values;
   for (const CalcOption& option : kCalcOptions) {
-    SettingToIni(ini, settings, option.section, option.key, file);
-    if (ini.LastWriteError()) return ini.LastWriteError();
+    values.push_back({option.section, option.key, settings.GetSetting(ProgramTitle(), option.section, option.key)});
   }
-  return {};
+  if (ini.WriteIniValues(values, file)) return {};
+  return ini.LastWriteError() ? ini.LastWriteError() : std::make_error_code(std::errc::io_error);
 }
 
 void ReadCalcSettings(IniFiles& ini, SettingsStore& settings, const QString& file) {

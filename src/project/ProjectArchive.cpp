@@ -87,13 +87,8 @@ void ArchiveProject(ProjectContext& ctx) {
     project.projectSaved = true;
     const QString zipPath = GetFullNameDialogZip(ctx, QStringLiteral("Сохранить проект в архив"));
     if (!zipPath.isEmpty()) ArchiveFolder(ctx, ParentFolder(project.projectPath), zipPath);
-  } catch (const RunTimeError& error) {
-    ctx.tables.window.Report1.Append(QStringLiteral("Архивирование прервано: ") +
-                                     error.Description());
-    TellProjectFailure(ctx, QStringLiteral("Архив не создан."));
   } catch (const std::exception& error) {
-    ctx.tables.window.Report1.Append(QStringLiteral("Архивирование прервано: ") +
-                                     QString::fromLocal8Bit(error.what()));
+    ctx.tables.window.Report1.Append(QStringLiteral("Архивирование прервано: ") + DescriptionOf(error));
     TellProjectFailure(ctx, QStringLiteral("Архив не создан."));
   }
 }

@@ -23,16 +23,12 @@ const QString kNotSaved = QStringLiteral("Проект не сохранен.");
 // Runs a command body; a run-time error ends it, told in a message box and kept in the report.
 template <typename Body>
 auto Guarded(ProjectContext& ctx, Body body) -> decltype(body()) {
-  QString reason;
   try {
     return body();
-  } catch (const RunTimeError& error) {
-    reason = error.Description();
   } catch (const std::exception& error) {
-    reason = QString::fromLocal8Bit(error.what());
+    ctx.tables.window.Report1.Append(QStringLiteral("Команда прервана: ") + DescriptionOf(error));
+    TellProjectFailure(ctx, QStringLiteral("Команда не выполнена."));
   }
-  ctx.tables.window.Report1.Append(QStringLiteral("Команда прервана: ") + reason);
-  TellProjectFailure(ctx, QStringLiteral("Команда не выполнена."));
   return decltype(body())();
 }
 

@@ -54,12 +54,9 @@ void CommandDispatch::ButtonClick(int position) {
   if (!KeepsSavedState(button.key)) app_.project.projectSaved = false;
   try {
     RunCommand(button.key, pressed);
-  } catch (const RunTimeError& error) {
-    app_.prompter.Ask(Message{error.Description(), ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
   } catch (const std::exception& error) {
     // A failing command is told, and never leaves the window disabled.
-    app_.prompter.Ask(Message{QString::fromLocal8Bit(error.what()), ProgramTitle(), MessageButtons::Ok,
-                              MessageIcon::Critical});
+    app_.prompter.Ask(Message{DescriptionOf(error), ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
   }
   if (button.key == QLatin1String("new") || button.key == QLatin1String("open")) {
     app_.project.projectSaved = false;

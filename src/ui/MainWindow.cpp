@@ -360,12 +360,9 @@ void MainWindow::Load() {
     show();
     KeepTitleBarOnScreen(big);
     ActivateMainWindow();
-  } catch (const RunTimeError& error) {
-    app_.prompter.Ask(Message{QStringLiteral("Ошибка загрузки ") + error.Description(), ProgramTitle(),
-                              MessageButtons::Ok, MessageIcon::None});
   } catch (const std::exception& error) {
-    app_.prompter.Ask(Message{QStringLiteral("Ошибка загрузки ") + QString::fromLocal8Bit(error.what()),
-                              ProgramTitle(), MessageButtons::Ok, MessageIcon::None});
+    app_.prompter.Ask(Message{QStringLiteral("Ошибка загрузки ") + DescriptionOf(error), ProgramTitle(),
+                              MessageButtons::Ok, MessageIcon::None});
   }
 }
 
