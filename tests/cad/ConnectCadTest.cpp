@@ -211,7 +211,7 @@ TEST_F(ConnectCadRules, ServicesAroundTheConnection) {
 
   const int updates = lastHost_->Updates();
   cad_->ActivateCadWindow();
-  EXPECT_EQ(windows_.calls, (QStringList{QStringLiteral("app Trellis CAD - [Drawing1.dwg]"),
+  EXPECT_EQ(windows_.calls, (QStringList{QStringLiteral("app Trellis CAD - [Drawing1.dxf]"),
                                          QStringLiteral("window 0")}));
   EXPECT_EQ(document.Activations(), 1);
   EXPECT_EQ(lastHost_->Updates(), updates + 1);

@@ -120,14 +120,14 @@ TEST_F(MacroCalls, TheShownTableIsWrittenBeforeEveryCall) {
 }
 
 TEST_F(MacroCalls, LayerListsSwitchLayersAndAMissingOneIsMadeByItsButtonsMacro) {
-  Drawing().Layers().Add("Walls")->on = false;
+  Drawing().Layers().Add("Walls")->SetOn(false);
   t_.WriteInstall("ToolLeft.ini", "[B4]\nAddLayerMacros=Lib.A;CreateLayer\n");
   RunActionString(macros_, "Layer=Walls;;Slabs", true, 4);
-  EXPECT_TRUE(Drawing().Layers().Find("Walls")->on);
+  EXPECT_TRUE(Drawing().Layers().Find("Walls")->On());
   ASSERT_NE(Drawing().Layers().Find("Slabs"), nullptr);
   EXPECT_EQ(log_.calls, QStringList({"Lib.A.CreateLayer"}));
   RunActionString(macros_, "layer=Walls", false, 0);
-  EXPECT_FALSE(Drawing().Layers().Find("Walls")->on);
+  EXPECT_FALSE(Drawing().Layers().Find("Walls")->On());
   RunActionString(macros_, "layer=");  // six characters: a (malformed) macro list
   EXPECT_EQ(log_.calls.size(), 1);
 }
@@ -179,21 +179,21 @@ TEST_F(MacroCalls, LeftToolbarButtonsComeFromToolLeftAndKeepTheLayerSwitchesInFo
   EXPECT_EQ(left.Button(first + 3).style, ButtonStyle::ButtonGroup);  // "12" passes as text
   EXPECT_EQ(left.Button(first + 4).tooltip, "Стены и плиты");
 
-  Drawing().Layers().Add("Walls")->on = false;
-  Drawing().Layers().Add("Slabs")->on = false;
+  Drawing().Layers().Add("Walls")->SetOn(false);
+  Drawing().Layers().Add("Slabs")->SetOn(false);
   LeftToolbarClick(macros_, first + 4);  // pressed: Walls released by B1, on by B4: it is on
   EXPECT_TRUE(left.Button(first + 4).pressed);
-  EXPECT_TRUE(Drawing().Layers().Find("Walls")->on);
+  EXPECT_TRUE(Drawing().Layers().Find("Walls")->On());
   LeftToolbarClick(macros_, first + 2);
   EXPECT_EQ(log_.calls, QStringList({"Lib.A.Run"}));
-  EXPECT_TRUE(Drawing().Layers().Find("Walls")->on);
-  EXPECT_TRUE(Drawing().Layers().Find("Slabs")->on);
+  EXPECT_TRUE(Drawing().Layers().Find("Walls")->On());
+  EXPECT_TRUE(Drawing().Layers().Find("Slabs")->On());
   EXPECT_TRUE(left.Button(first + 2).enabled);
 
   ReapplyLayerButtons(macros_, false);  // a new project: every switch released, its layers off
   EXPECT_FALSE(left.Button(first + 4).pressed);
-  EXPECT_FALSE(Drawing().Layers().Find("Walls")->on);
-  EXPECT_FALSE(Drawing().Layers().Find("Slabs")->on);
+  EXPECT_FALSE(Drawing().Layers().Find("Walls")->On());
+  EXPECT_FALSE(Drawing().Layers().Find("Slabs")->On());
 }
 
 TEST_F(MacroCalls, TheTableToolbarComesFromTheColumnFileAndItsLayersOnlyGoOff) {
@@ -213,7 +213,7 @@ TEST_F(MacroCalls, TheTableToolbarComesFromTheColumnFileAndItsLayersOnlyGoOff) {
   EXPECT_EQ(t_.settings.GetSetting(u"Trellis", u"Shem", u"NoHideKC"), "1");
   Drawing().Layers().Add("Walls");
   TableToolbarClick(macros_, t_.settings, 3);
-  EXPECT_FALSE(Drawing().Layers().Find("Walls")->on);
+  EXPECT_FALSE(Drawing().Layers().Find("Walls")->On());
 }
 
 }  // namespace

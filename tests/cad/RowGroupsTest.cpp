@@ -48,7 +48,7 @@ TEST_F(RowGroups, ArrowMakesThePickedObjectsTheWholeGroup) {
     EXPECT_NE(item->Handle(), a);
     EXPECT_EQ(item->Layer(), "0");
   }
-  EXPECT_TRUE(group->highlighted);
+  EXPECT_FALSE(group->marked);  // a bound group is not left marked
   EXPECT_FALSE(group->selectable);  // "_-group _s NAME" was typed
   EXPECT_EQ(Drawing().Variables().Get(QStringLiteral("PICKSTYLE")).toInt(), 0);
   EXPECT_EQ(figures_.last(), "100");
@@ -65,6 +65,38 @@ TEST_F(RowGroups, ArrowMakesThePickedObjectsTheWholeGroup) {
   for (const auto& g : Drawing().Groups().All()) named += g->Name().toUpper() == "KS_FEM_L_007";
   EXPECT_EQ(named, 1);
   EXPECT_EQ(Group("KS_FEM_L_007")->Items().size(), 1u);
+}
+
+TEST_F(RowGroups, BindingTwoRowsOneAfterTheOtherKeepsBothGroups) {
+  AddLine();  // the column, (0,0)-(1,2)
+  Drawing().ModelSpace().AddLine({0, 3, 0}, {6, 3, 0});  // the beam
+  // Row 7 takes the column by a click on it, row 1234 the beam by a window around it.
+  picker_.QueueGestures([](cadhost::PickSession& s, const cadhost::Projection& p) {
+    s.Click(p, ScriptedPicker::OnScreen(0.5, 1), 5, false);
+    s.Finish();
+  });
+  AssignRegionToRow(ctx_);
+  SelectRow(3);
+  picker_.QueueGestures([](cadhost::PickSession& s, const cadhost::Projection& p) {
+    s.Rectangle(p, ScriptedPicker::OnScreen(-1, 4), ScriptedPicker::OnScreen(7, 2.5), false);
+    s.Finish();
+  });
+  AssignRegionToRow(ctx_);
+  ASSERT_NE(Group("KS_FEM_L_007"), nullptr);
+  ASSERT_EQ(Group("KS_FEM_L_007")->Items().size(), 1u);
+  ASSERT_EQ(Group("KS_FEM_L_1234")->Items().size(), 1u);
+  EXPECT_EQ(Group("KS_FEM_L_1234")->Items()[0]->Shape().paths[0].back(),
+            (cadhost::Point3{6, 3, 0}));
+  EXPECT_NE(Group("KS_FEM_L_007")->Items()[0], Group("KS_FEM_L_1234")->Items()[0]);
+
+  // "Show" on each row marks that row's group only.
+  ShowSelect(ctx_, true);
+  EXPECT_TRUE(Group("KS_FEM_L_1234")->marked);
+  EXPECT_FALSE(Group("KS_FEM_L_007")->marked);
+  SelectRow(1);
+  ShowSelect(ctx_, true);
+  EXPECT_TRUE(Group("KS_FEM_L_007")->marked);
+  EXPECT_FALSE(Group("KS_FEM_L_1234")->marked);
 }
 
 TEST_F(RowGroups, AnEmptyPickOrAServiceObjectLeavesTheDrawingAlone) {
@@ -91,11 +123,12 @@ TEST_F(RowGroups, ShowMarksTheRowsGroupAndTheButtonsFollowTheTable) {
   EXPECT_TRUE(Enabled("Arrow"));
 
   ShowSelect(ctx_, true);
-  EXPECT_FALSE(Group("KS_FEM_L_007")->highlighted);  // shown: False in AutoCAD mode
-  EXPECT_TRUE(Group("KS_FEM_L_1234")->highlighted);  // reset: True
+  // Only the current row's group stands out.
+  EXPECT_TRUE(Group("KS_FEM_L_007")->marked);
+  EXPECT_FALSE(Group("KS_FEM_L_1234")->marked);
   EXPECT_FALSE(Enabled("Arrow"));
   ShowSelect(ctx_, false);
-  EXPECT_TRUE(Group("KS_FEM_L_007")->highlighted);
+  EXPECT_FALSE(Group("KS_FEM_L_007")->marked);
   EXPECT_TRUE(Enabled("Arrow"));
 
   t_.window.fg1.SelectRows(1, 2);

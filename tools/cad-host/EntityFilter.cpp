@@ -5,6 +5,8 @@
 #include "automation/AutomationError.h"
 #include "cad-host/HostEntity.h"
 
+#include <QRegularExpression>
+
 namespace trellis::cadhost {
 
 namespace {
@@ -13,8 +15,11 @@ constexpr int kTypeCode = 0;
 constexpr int kLayerCode = 8;
 constexpr int kColorCode = 62;
 
+// Alternatives are separated by "," as in the CAD hosts' wildcards, or by "|" as the table's
+// filter lists write them.
 bool MatchesAnyPattern(const QString& name, const QString& patterns) {
-  for (const QString& pattern : patterns.split(u',')) {
+  static const QRegularExpression separators(QStringLiteral("[,|]"));
+  for (const QString& pattern : patterns.split(separators)) {
     if (MatchesWildcard(name, pattern.trimmed())) return true;
   }
   return false;

@@ -12,7 +12,7 @@ class HostEntity;
 
 // A selection filter as the hosts take it: group codes and values of equal count, all of which
 // an entity must match. Supported codes: 0 the type name and 8 the layer name (patterns with
-// "*" and "?", alternatives separated by commas, without case), 62 the colour number.
+// "*" and "?", alternatives separated by "," or "|", without case), 62 the colour number.
 class EntityFilter {
  public:
   EntityFilter() = default;  // admits everything

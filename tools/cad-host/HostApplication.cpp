@@ -4,28 +4,45 @@
 #include "automation/Arguments.h"
 #include "cad-host/AddInMacros.h"
 #include "cad-host/HostDocument.h"
+#include "cad-host/HostDocuments.h"
 
 namespace trellis::cadhost {
 
-HostApplication::HostApplication(HostServices services, QString path)
-    : services_(services), path_(std::move(path)) {}
+HostApplication::HostApplication(HostServices services, QString path, QString progId)
+    : services_(services), path_(std::move(path)), progId_(std::move(progId)) {}
 
-std::shared_ptr<HostApplication> HostApplication::Create(HostServices services, QString path) {
-  std::shared_ptr<HostApplication> application(new HostApplication(services, std::move(path)));
-  application->document_ =
-      HostDocument::Create(services, application, QStringLiteral("Drawing1.dwg"));
+std::shared_ptr<HostApplication> HostApplication::Create(HostServices services, QString path,
+                                                         QString progId) {
+  std::shared_ptr<HostApplication> application(
+      new HostApplication(services, std::move(path), std::move(progId)));
+  application->documents_ = std::make_shared<HostDocuments>(services, application);
+  application->documents_->Add();
   return application;
 }
 
+const std::shared_ptr<HostDocument>& HostApplication::ActiveDocument() const {
+  return documents_->Active();
+}
+
+void HostApplication::Activate(const HostDocument& document) {
+  for (const auto& open : documents_->All()) {
+    if (open.get() == &document) documents_->Activate(open);
+  }
+}
+
+bool HostApplication::InvertsHighlight() const {
+  return progId_.section(u'.', 0, 0).compare(QLatin1String("autocad"), Qt::CaseInsensitive) == 0;
+}
+
 QString HostApplication::Caption() const {
-  return ProductName() + QStringLiteral(" - [") + document_->Name() + u']';
+  return ProductName() + QStringLiteral(" - [") + ActiveDocument()->Name() + u']';
 }
 
 void HostApplication::RunMacro(const QString& name) {
   // A macro may be named with its project and module: "Project.dvb!Module.Macro".
   QString macro = name.section(u'!', -1);
   macro = macro.section(u'.', -1);
-  if (!RunAddInMacro(*document_, macro)) {
+  if (!RunAddInMacro(*ActiveDocument(), macro)) {
     throw AutomationError(QStringLiteral("RunMacro"),
                           QStringLiteral("macro %1 not found").arg(name));
   }
@@ -38,7 +55,9 @@ const MemberTable<HostApplication>& HostApplication::Members() {
     t.Property(QStringLiteral("Caption"), [](HostApplication& a) { return a.Caption(); });
     t.Property(QStringLiteral("Path"), [](HostApplication& a) { return a.path_; });
     t.Property(QStringLiteral("ActiveDocument"),
-               [](HostApplication& a) { return ObjectValue(a.document_); });
+               [](HostApplication& a) { return ObjectValue(a.ActiveDocument()); });
+    t.Property(QStringLiteral("Documents"),
+               [](HostApplication& a) { return ObjectValue(a.documents_); });
     t.Property(
         QStringLiteral("Visible"), [](HostApplication& a) { return a.visible_; },
         [](HostApplication& a, const QVariant& v) {

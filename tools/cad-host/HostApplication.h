@@ -11,20 +11,27 @@
 namespace trellis::cadhost {
 
 class HostDocument;
+class HostDocuments;
 
 // The host application: its window state, installation folder, the macro projects it loaded,
-// the add-in macros and its one document. A host started for automation stays hidden until a
-// client makes it visible.
+// the add-in macros and its drawings. A host started for automation stays hidden until a
+// client makes it visible. It serves one ProgID; the AutoCAD one ("AutoCAD.*") means the
+// AutoCAD sense of a group's Highlight flag.
 class HostApplication : public TableDispatch<HostApplication>,
                         public std::enable_shared_from_this<HostApplication> {
  public:
   // Path is the host's installation folder (where its add-in lists live).
-  static std::shared_ptr<HostApplication> Create(HostServices services, QString path);
+  static std::shared_ptr<HostApplication> Create(
+      HostServices services, QString path, QString progId = QStringLiteral("AutoCAD.Application"));
   static const MemberTable<HostApplication>& Members();
 
   static QString ProductName() { return QStringLiteral("Trellis CAD"); }
 
-  const std::shared_ptr<HostDocument>& ActiveDocument() const { return document_; }
+  const std::shared_ptr<HostDocument>& ActiveDocument() const;
+  HostDocuments& Documents() const { return *documents_; }
+  void Activate(const HostDocument& document);
+  bool InvertsHighlight() const;
+  const QString& ProgId() const { return progId_; }
   QString Caption() const;
   const QString& Path() const { return path_; }
   bool Visible() const { return visible_; }
@@ -36,11 +43,12 @@ class HostApplication : public TableDispatch<HostApplication>,
   void RunMacro(const QString& name);
 
  private:
-  HostApplication(HostServices services, QString path);
+  HostApplication(HostServices services, QString path, QString progId);
 
   HostServices services_;
   QString path_;
-  std::shared_ptr<HostDocument> document_;
+  QString progId_;
+  std::shared_ptr<HostDocuments> documents_;
   bool visible_ = false;
   int windowState_ = 1;
   int updates_ = 0;

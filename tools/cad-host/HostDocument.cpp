@@ -1,59 +1,225 @@
 #include "cad-host/HostDocument.h"
 
+#include "app/ReplacementFile.h"
 #include "automation/Arguments.h"
 #include "cad-host/HostApplication.h"
+#include "cad-host/HostEntity.h"
 #include "cad-host/HostGroups.h"
 #include "cad-host/HostLayers.h"
 #include "cad-host/HostModelSpace.h"
 #include "cad-host/HostSelectionSets.h"
+#include "cad-host/dxf/DxfWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
 
 namespace trellis::cadhost {
 
 std::shared_ptr<HostDocument> LockDocument(const std::weak_ptr<HostDocument>& document,
                                            const QString& member) {
   std::shared_ptr<HostDocument> open = document.lock();
-  if (!open) throw AutomationError(member, QStringLiteral("the drawing is closed"));
+  if (!open || open->Closed())
+    throw AutomationError(member, QStringLiteral("the drawing is closed"));
   return open;
 }
 
 HostDocument::HostDocument(HostServices services, std::weak_ptr<HostApplication> application,
-                           QString name)
-    : services_(services), application_(std::move(application)), name_(std::move(name)) {}
+                           QString name, DxfFile kept)
+    : services_(services),
+      application_(std::move(application)),
+      name_(std::move(name)),
+      kept_(std::move(kept)),
+      codec_(kept_.Codec()) {}
+
+void HostDocument::Build() {
+  const std::weak_ptr<HostDocument> self = weak_from_this();
+  groups_ = std::make_shared<HostGroups>(self);
+  layers_ = std::make_shared<HostLayers>(self);
+  selectionSets_ = std::make_shared<HostSelectionSets>(self);
+  modelSpace_ = std::make_shared<HostModelSpace>(self);
+}
 
 std::shared_ptr<HostDocument> HostDocument::Create(HostServices services,
                                                    std::weak_ptr<HostApplication> application,
                                                    QString name) {
   std::shared_ptr<HostDocument> document(
-      new HostDocument(services, std::move(application), std::move(name)));
-  const std::weak_ptr<HostDocument> self = document;
-  document->groups_ = std::make_shared<HostGroups>(self);
-  document->layers_ = std::make_shared<HostLayers>(self);
-  document->selectionSets_ = std::make_shared<HostSelectionSets>(self);
-  document->modelSpace_ = std::make_shared<HostModelSpace>(self);
-  document->layers_->Add(QStringLiteral("0"));
+      new HostDocument(services, std::move(application), std::move(name), DxfFile()));
+  document->Build();
+  document->kept_.modelSpaceHandle = document->NextHandle().toLatin1();
+  document->kept_.groupDictionaryHandle = document->NextHandle().toLatin1();
+  document->layers_->Adopt(DxfLayer{QStringLiteral("0"), 7, true, false, false,
+                                    document->NextHandle().toLatin1(), {}});
   return document;
 }
 
+std::shared_ptr<HostDocument> HostDocument::FromFile(HostServices services,
+                                                     std::weak_ptr<HostApplication> application,
+                                                     DxfFile file, const QString& path) {
+  std::vector<DxfLayer> layers = std::move(file.layers);
+  std::vector<DxfRecord> entities = std::move(file.entities);
+  std::vector<DxfGroup> groups = std::move(file.groups);
+  file.layers.clear();
+  file.entities.clear();
+  file.groups.clear();
+  std::shared_ptr<HostDocument> document(new HostDocument(
+      services, std::move(application), QFileInfo(path).fileName(), std::move(file)));
+  document->Build();
+  document->fullName_ = QFileInfo(path).absoluteFilePath();
+  if (document->kept_.modelSpaceHandle.isEmpty())
+    document->kept_.modelSpaceHandle = document->NextHandle().toLatin1();
+  if (document->kept_.groupDictionaryHandle.isEmpty())
+    document->kept_.groupDictionaryHandle = document->NextHandle().toLatin1();
+
+  bool hasLayerZero = false;
+  for (DxfLayer& layer : layers) {
+    hasLayerZero = hasLayerZero || layer.name == QLatin1String("0");
+    document->layers_->Adopt(std::move(layer));
+  }
+  if (!hasLayerZero) {
+    document->layers_->Adopt(DxfLayer{QStringLiteral("0"), 7, true, false, false,
+                                      document->NextHandle().toLatin1(), {}});
+  }
+  QHash<QString, std::shared_ptr<HostEntity>> byHandle;
+  byHandle.reserve(qsizetype(entities.size()));
+  for (DxfRecord& record : entities) {
+    auto entity = std::make_shared<HostEntity>(document, std::move(record), document->codec_);
+    // Objects on a layer the table lacks get the layer, as CAD programs do.
+    if (!document->layers_->Find(entity->Layer())) document->layers_->Add(entity->Layer());
+    byHandle.insert(entity->Handle().toUpper(), entity);
+    document->modelSpace_->Adopt(std::move(entity));
+  }
+  for (const DxfGroup& group : groups) {
+    EntityList members;
+    for (const QByteArray& handle : group.members) {
+      if (auto entity = byHandle.value(QString::fromLatin1(handle).toUpper())) {
+        members.push_back(std::move(entity));
+      }
+    }
+    document->groups_->Adopt(group, std::move(members));
+  }
+  document->history_.Clear();
+  document->modified_ = false;
+  return document;
+}
+
+bool HostDocument::HighlightMarks(bool flag) const {
+  const auto application = application_.lock();
+  return application && application->InvertsHighlight() ? !flag : flag;
+}
+
+void HostDocument::EnsureUsable(const QString& member) const {
+  if (closed_) throw AutomationError(member, QStringLiteral("the drawing is closed"));
+}
+
 QString HostDocument::NextHandle() {
-  return QString::number(nextHandle_++, 16).toUpper();
+  return QString::fromLatin1(HandleText(kept_.handleSeed++));
 }
 
 void HostDocument::Changed() {
   ++revision_;
+  modified_ = true;
   services_.view.DrawingChanged();
 }
 
-void HostDocument::Remove(const HostEntity* entity) {
-  modelSpace_->Remove(entity);
-  for (const auto& group : groups_->All()) group->Remove(entity);
-  for (const auto& set : selectionSets_->All()) set->Remove(entity);
+void HostDocument::AddEntity(std::shared_ptr<HostEntity> entity) {
+  HostEntity* raw = entity.get();
+  modelSpace_->Adopt(entity);
+  history_.Record(
+      [this, raw] {
+        raw->SetErased(true);
+        modelSpace_->Remove(raw);
+        Changed();
+      },
+      [this, entity] {
+        entity->SetErased(false);
+        modelSpace_->Adopt(entity);
+        Changed();
+      });
   Changed();
+}
+
+void HostDocument::ChangeEntity(HostEntity& entity, DxfRecord record) {
+  DxfRecord before = entity.Record();
+  entity.ReplaceRecord(record, codec_);
+  HostEntity* raw = &entity;
+  history_.Record(
+      [this, raw, before] {
+        raw->ReplaceRecord(before, codec_);
+        Changed();
+      },
+      [this, raw, record] {
+        raw->ReplaceRecord(record, codec_);
+        Changed();
+      });
+  Changed();
+}
+
+void HostDocument::Remove(const HostEntity* entity) {
+  const int index = modelSpace_->IndexOf(entity);
+  if (index < 0) return;
+  const std::shared_ptr<HostEntity> kept = modelSpace_->Entities()[size_t(index)];
+  // The groups it leaves, to come back to on undo.
+  std::vector<std::pair<std::weak_ptr<HostGroup>, int>> memberships;
+  for (const auto& group : groups_->All()) {
+    const int at = group->IndexOf(entity);
+    if (at >= 0) memberships.emplace_back(group, at);
+    group->Remove(entity);
+  }
+  for (const auto& set : selectionSets_->All()) set->Remove(entity);
+  kept->SetErased(true);
+  modelSpace_->Remove(entity);
+  history_.Record(
+      [this, kept, index, memberships] {
+        kept->SetErased(false);
+        modelSpace_->Insert(kept, index);
+        for (const auto& [group, at] : memberships) {
+          if (const auto alive = group.lock()) alive->Insert(kept, at);
+        }
+        Changed();
+      },
+      [this, kept] { Remove(kept.get()); });
+  Changed();
+}
+
+QByteArray HostDocument::ToDxf() const {
+  DxfFile file = kept_;
+  for (const auto& layer : layers_->All()) file.layers.push_back(layer->ToDxf(codec_));
+  file.entities.reserve(modelSpace_->Entities().size());
+  for (const auto& entity : modelSpace_->Entities()) file.entities.push_back(entity->Record());
+  for (const auto& group : groups_->All()) file.groups.push_back(group->ToDxf());
+  return WriteDxf(file);
+}
+
+void HostDocument::SaveAs(const QString& path) {
+  const QString member = QStringLiteral("SaveAs");
+  if (path.trimmed().isEmpty()) throw AutomationError(member, QStringLiteral("no file name"));
+  const QFileInfo info(path);
+  const std::error_code error = ReplaceFileAtomically(info.absoluteFilePath(), ToDxf());
+  if (error) {
+    throw AutomationError(member, QStringLiteral("%1 could not be written: %2")
+                                      .arg(QDir::toNativeSeparators(info.absoluteFilePath()),
+                                           QString::fromLocal8Bit(error.message())));
+  }
+  fullName_ = info.absoluteFilePath();
+  name_ = info.fileName();
+  modified_ = false;
+  services_.view.WindowStateChanged();
+}
+
+void HostDocument::Close() {
+  closed_ = true;
 }
 
 const MemberTable<HostDocument>& HostDocument::Members() {
   static const MemberTable<HostDocument> table = [] {
     MemberTable<HostDocument> t;
     t.Property(QStringLiteral("Name"), [](HostDocument& d) { return d.name_; });
+    t.Property(QStringLiteral("FullName"), [](HostDocument& d) { return d.fullName_; });
+    t.Property(QStringLiteral("Path"), [](HostDocument& d) {
+      return d.fullName_.isEmpty() ? QString() : QFileInfo(d.fullName_).absolutePath();
+    });
+    t.Property(QStringLiteral("Saved"), [](HostDocument& d) { return !d.modified_; });
     t.Property(QStringLiteral("Groups"), [](HostDocument& d) { return ObjectValue(d.groups_); });
     t.Property(QStringLiteral("Layers"), [](HostDocument& d) { return ObjectValue(d.layers_); });
     t.Property(QStringLiteral("SelectionSets"),
@@ -64,6 +230,25 @@ const MemberTable<HostDocument>& HostDocument::Members() {
                [](HostDocument& d) { return ObjectValue(d.application_.lock()); });
     t.Property(QStringLiteral("hwnd"),
                [](HostDocument& d) { return qlonglong(d.services_.view.WindowHandle()); });
+    t.Function(QStringLiteral("Save"), [](HostDocument& d, QVariantList& args) {
+      RequireArguments(args, 0, 0, QStringLiteral("Save"));
+      if (d.fullName_.isEmpty()) {
+        throw AutomationError(QStringLiteral("Save"),
+                              QStringLiteral("the drawing has no file yet: use SaveAs"));
+      }
+      try {
+        d.SaveAs(d.fullName_);
+      } catch (const AutomationError& error) {
+        throw AutomationError(QStringLiteral("Save"), error.Reason());
+      }
+      return QVariant();
+    });
+    t.Function(QStringLiteral("SaveAs"), [](HostDocument& d, QVariantList& args) {
+      // A file type argument may follow, as the CAD hosts take it; the file is DXF either way.
+      RequireArguments(args, 1, 2, QStringLiteral("SaveAs"));
+      d.SaveAs(ToText(args[0], QStringLiteral("SaveAs")));
+      return QVariant();
+    });
     t.Function(QStringLiteral("GetVariable"), [](HostDocument& d, QVariantList& args) {
       RequireArguments(args, 1, 1, QStringLiteral("GetVariable"));
       return d.variables_.Get(ToText(args[0], QStringLiteral("GetVariable")));
@@ -77,6 +262,7 @@ const MemberTable<HostDocument>& HostDocument::Members() {
         if (!layer)
           throw AutomationError(member, QStringLiteral("no layer %1").arg(args[1].toString()));
         d.variables_.Set(name, layer->Name());
+        d.services_.view.DrawingChanged();
         return QVariant();
       }
       d.variables_.Set(name, args[1]);
@@ -91,7 +277,7 @@ const MemberTable<HostDocument>& HostDocument::Members() {
                               QStringLiteral("no viewport choice %1").arg(which));
       }
       ++d.regenerations_;
-      d.Changed();
+      d.services_.view.DrawingChanged();
       return QVariant();
     });
     t.Function(QStringLiteral("SendCommand"), [](HostDocument& d, QVariantList& args) {
@@ -102,6 +288,7 @@ const MemberTable<HostDocument>& HostDocument::Members() {
     t.Function(QStringLiteral("Activate"), [](HostDocument& d, QVariantList& args) {
       RequireArguments(args, 0, 0, QStringLiteral("Activate"));
       ++d.activations_;
+      if (const auto application = d.application_.lock()) application->Activate(d);
       d.services_.view.BringToFront();
       return QVariant();
     });

@@ -3,22 +3,77 @@
 #include "automation/Arguments.h"
 #include "cad-host/HostDocument.h"
 #include "cad-host/HostLayers.h"
+#include "cad-host/dxf/DxfFile.h"
 
 #include <QSet>
 
 namespace trellis::cadhost {
 
-HostEntity::HostEntity(std::weak_ptr<HostDocument> document, QString handle, QString layer)
-    : document_(std::move(document)), handle_(std::move(handle)), layer_(std::move(layer)) {}
+namespace {
+
+QString ObjectNameOf(const HostEntity& entity) {
+  switch (entity.KindOf()) {
+    case EntityKind::Line: return QStringLiteral("AcDbLine");
+    case EntityKind::Point: return QStringLiteral("AcDbPoint");
+    case EntityKind::Circle: return QStringLiteral("AcDbCircle");
+    case EntityKind::Arc: return QStringLiteral("AcDbArc");
+    case EntityKind::Text: return QStringLiteral("AcDbText");
+    case EntityKind::MText: return QStringLiteral("AcDbMText");
+    case EntityKind::Polyline:
+      if (entity.TypeName() == QLatin1String("LWPOLYLINE")) return QStringLiteral("AcDbPolyline");
+      return (int(entity.Record().NumberOf(70).value_or(0)) & 8) ? QStringLiteral("AcDb3dPolyline")
+                                                                  : QStringLiteral("AcDb2dPolyline");
+    case EntityKind::Other: break;
+  }
+  return QStringLiteral("AcDb") + entity.TypeName();
+}
+
+void RequireKind(const HostEntity& entity, EntityKind kind, const QString& member) {
+  if (entity.KindOf() != kind) {
+    throw AutomationError(member, QStringLiteral("a %1 has no %2").arg(entity.TypeName(), member));
+  }
+}
+
+}  // namespace
+
+HostEntity::HostEntity(std::weak_ptr<HostDocument> document, DxfRecord record,
+                       const DxfCodec& codec)
+    : document_(std::move(document)) {
+  ReplaceRecord(std::move(record), codec);
+}
+
+void HostEntity::ReplaceRecord(DxfRecord record, const DxfCodec& codec) {
+  record_ = std::move(record);
+  kind_ = KindOfRecord(record_);
+  typeName_ = record_.Empty() ? QString() : QString::fromLatin1(record_.Value(0).trimmed());
+  handle_ = QString::fromLatin1(record_.ValueOf(5).trimmed());
+  int mainEnd = record_.IndexOf(0, 0, 1);
+  if (mainEnd < 0) mainEnd = record_.Size();
+  const int layer = record_.IndexOf(8);
+  layer_ = layer >= 0 && layer < mainEnd ? codec.Decode(record_.Value(layer))
+                                         : QStringLiteral("0");
+  const int color = record_.IndexOf(62);
+  color_ = color >= 0 && color < mainEnd
+               ? int(ParseDxfNumber(record_.Value(color)).value_or(kByLayer))
+               : kByLayer;
+  shape_ = ShapeOf(record_, kind_, codec);
+}
 
 std::shared_ptr<HostDocument> HostEntity::Document(const QString& member) const {
-  std::shared_ptr<HostDocument> document = document_.lock();
-  if (!document) throw AutomationError(member, QStringLiteral("the drawing is closed"));
-  return document;
+  return LockDocument(document_, member);
 }
 
 void HostEntity::EnsureUsable(const QString& member) const {
   if (erased_) throw AutomationError(member, QStringLiteral("the object was erased"));
+}
+
+void HostEntity::ChangeRecord(const QString& member,
+                              const std::function<void(DxfRecord&)>& change) {
+  EnsureUsable(member);
+  const auto document = Document(member);
+  DxfRecord record = record_;
+  change(record);
+  document->ChangeEntity(*this, std::move(record));
 }
 
 void HostEntity::SetLayer(const QString& name) {
@@ -26,85 +81,92 @@ void HostEntity::SetLayer(const QString& name) {
   const auto layer = document->Layers().Find(name);
   if (!layer)
     throw AutomationError(QStringLiteral("Layer"), QStringLiteral("no layer %1").arg(name));
-  layer_ = layer->Name();
-  document->Changed();
+  const QByteArray bytes = document->Codec().Encode(layer->Name());
+  ChangeRecord(QStringLiteral("Layer"), [&](DxfRecord& r) { SetRecordLayer(r, bytes); });
 }
 
 void HostEntity::SetColor(int color) {
   if (color < 0 || color > kByLayer) {
     throw AutomationError(QStringLiteral("Color"), QStringLiteral("no colour %1").arg(color));
   }
-  color_ = color;
-  Document(QStringLiteral("Color"))->Changed();
+  ChangeRecord(QStringLiteral("Color"), [&](DxfRecord& r) { SetRecordColor(r, color); });
+}
+
+void HostEntity::Translate(const Point3& by) {
+  ChangeRecord(QStringLiteral("Move"), [&](DxfRecord& r) { TranslateRecord(r, kind_, by); });
 }
 
 void HostEntity::Erase() {
-  const auto document = Document(QStringLiteral("Erase"));
-  erased_ = true;
-  document->Remove(this);
+  EnsureUsable(QStringLiteral("Erase"));
+  Document(QStringLiteral("Erase"))->Remove(this);
 }
 
-template <typename Entity>
-void HostEntity::AddCommonMembers(MemberTable<Entity>& t) {
-  t.Property(QStringLiteral("Handle"), [](Entity& e) { return e.Handle(); });
-  t.Property(
-      QStringLiteral("Layer"), [](Entity& e) { return e.Layer(); },
-      [](Entity& e, const QVariant& v) { e.SetLayer(ToText(v, QStringLiteral("Layer"))); });
-  t.Property(
-      QStringLiteral("Color"), [](Entity& e) { return e.Color(); },
-      [](Entity& e, const QVariant& v) { e.SetColor(int(ToInteger(v, QStringLiteral("Color")))); });
-  t.Property(QStringLiteral("ObjectName"), [](Entity& e) {
-    return e.KindOf() == HostEntity::Kind::Line ? QStringLiteral("AcDbLine")
-                                                : QStringLiteral("AcDbPoint");
-  });
-  t.Function(QStringLiteral("Erase"), [](Entity& e, QVariantList& args) {
-    RequireArguments(args, 0, 0, QStringLiteral("Erase"));
-    e.Erase();
-    return QVariant();
-  });
-}
-
-HostLine::HostLine(std::weak_ptr<HostDocument> document, QString handle, QString layer,
-                   Point3 start, Point3 end)
-    : TableDispatch(std::move(document), std::move(handle), std::move(layer)),
-      start(start),
-      end(end) {}
-
-const MemberTable<HostLine>& HostLine::Members() {
-  static const MemberTable<HostLine> table = [] {
-    MemberTable<HostLine> t;
-    AddCommonMembers(t);
+const MemberTable<HostEntity>& HostEntity::Members() {
+  static const MemberTable<HostEntity> table = [] {
+    MemberTable<HostEntity> t;
+    t.Property(QStringLiteral("Handle"), [](HostEntity& e) { return e.Handle(); });
     t.Property(
-        QStringLiteral("StartPoint"), [](HostLine& l) { return PointValue(l.start); },
-        [](HostLine& l, const QVariant& v) {
-          l.start = ToPoint(v, QStringLiteral("StartPoint"));
-          l.Document(QStringLiteral("StartPoint"))->Changed();
+        QStringLiteral("Layer"), [](HostEntity& e) { return e.Layer(); },
+        [](HostEntity& e, const QVariant& v) { e.SetLayer(ToText(v, QStringLiteral("Layer"))); });
+    t.Property(
+        QStringLiteral("Color"), [](HostEntity& e) { return e.Color(); },
+        [](HostEntity& e, const QVariant& v) {
+          e.SetColor(int(ToInteger(v, QStringLiteral("Color"))));
+        });
+    t.Property(QStringLiteral("ObjectName"), [](HostEntity& e) { return ObjectNameOf(e); });
+    t.Property(
+        QStringLiteral("StartPoint"),
+        [](HostEntity& e) {
+          RequireKind(e, EntityKind::Line, QStringLiteral("StartPoint"));
+          return PointValue(RecordPoint(e.record_, 10));
+        },
+        [](HostEntity& e, const QVariant& v) {
+          const QString member = QStringLiteral("StartPoint");
+          RequireKind(e, EntityKind::Line, member);
+          const Point3 point = ToPoint(v, member);
+          e.ChangeRecord(member, [&](DxfRecord& r) { SetRecordPoint(r, 10, point); });
         });
     t.Property(
-        QStringLiteral("EndPoint"), [](HostLine& l) { return PointValue(l.end); },
-        [](HostLine& l, const QVariant& v) {
-          l.end = ToPoint(v, QStringLiteral("EndPoint"));
-          l.Document(QStringLiteral("EndPoint"))->Changed();
+        QStringLiteral("EndPoint"),
+        [](HostEntity& e) {
+          RequireKind(e, EntityKind::Line, QStringLiteral("EndPoint"));
+          return PointValue(RecordPoint(e.record_, 11));
+        },
+        [](HostEntity& e, const QVariant& v) {
+          const QString member = QStringLiteral("EndPoint");
+          RequireKind(e, EntityKind::Line, member);
+          const Point3 point = ToPoint(v, member);
+          e.ChangeRecord(member, [&](DxfRecord& r) { SetRecordPoint(r, 11, point); });
         });
-    return t;
-  }();
-  return table;
-}
-
-HostPoint::HostPoint(std::weak_ptr<HostDocument> document, QString handle, QString layer,
-                     Point3 position)
-    : TableDispatch(std::move(document), std::move(handle), std::move(layer)), position(position) {}
-
-const MemberTable<HostPoint>& HostPoint::Members() {
-  static const MemberTable<HostPoint> table = [] {
-    MemberTable<HostPoint> t;
-    AddCommonMembers(t);
+    // A point's position; the vertices of a polyline, one after another.
     t.Property(
-        QStringLiteral("Coordinates"), [](HostPoint& p) { return PointValue(p.position); },
-        [](HostPoint& p, const QVariant& v) {
-          p.position = ToPoint(v, QStringLiteral("Coordinates"));
-          p.Document(QStringLiteral("Coordinates"))->Changed();
+        QStringLiteral("Coordinates"),
+        [](HostEntity& e) -> QVariant {
+          if (e.kind_ == EntityKind::Point) return PointValue(RecordPoint(e.record_, 10));
+          RequireKind(e, EntityKind::Polyline, QStringLiteral("Coordinates"));
+          QVariantList all;
+          for (const auto& path : e.shape_.paths) {
+            for (const Point3& p : path) all << p[0] << p[1] << p[2];
+          }
+          return all;
+        },
+        [](HostEntity& e, const QVariant& v) {
+          const QString member = QStringLiteral("Coordinates");
+          RequireKind(e, EntityKind::Point, member);
+          const Point3 point = ToPoint(v, member);
+          e.ChangeRecord(member, [&](DxfRecord& r) { SetRecordPoint(r, 10, point); });
         });
+    t.Function(QStringLiteral("Move"), [](HostEntity& e, QVariantList& args) {
+      const QString member = QStringLiteral("Move");
+      RequireArguments(args, 2, 2, member);
+      e.Translate(ToPoint(args[1], member) - ToPoint(args[0], member));
+      return QVariant();
+    });
+    t.Function(QStringLiteral("Erase"), [](HostEntity& e, QVariantList& args) {
+      RequireArguments(args, 0, 0, QStringLiteral("Erase"));
+      e.Erase();
+      return QVariant();
+    });
     return t;
   }();
   return table;

@@ -1,80 +1,69 @@
 #pragma once
 
 #include "automation/MemberTable.h"
+#include "cad-host/EntityRecords.h"
+#include "cad-host/EntityShape.h"
+#include "cad-host/Geometry.h"
+#include "cad-host/dxf/DxfRecord.h"
 
 #include <QString>
 
-#include <array>
 #include <memory>
 #include <vector>
 
 namespace trellis::cadhost {
 
+class DxfCodec;
 class HostDocument;
 
-using Point3 = std::array<double, 3>;
-
-// An object of model space: a line or a point, on a layer, with a colour (an index of the
-// CAD colour table, 256 meaning the layer's colour). An erased entity answers every call with
-// an error, as the CAD hosts do.
-class HostEntity : public Dispatch {
+// An object of model space, kept as the record a DXF file holds for it, so kinds the host does
+// not draw and codes it does not know go back to the file unchanged. Its colour is an index of
+// the CAD colour table, 256 meaning the layer's colour. An erased entity answers every call with
+// an error, as the CAD hosts do. Every change goes through the document, which can undo it.
+class HostEntity : public TableDispatch<HostEntity> {
  public:
-  enum class Kind { Line, Point };
   static constexpr int kByLayer = 256;
 
-  HostEntity(std::weak_ptr<HostDocument> document, QString handle, QString layer);
+  HostEntity(std::weak_ptr<HostDocument> document, DxfRecord record, const DxfCodec& codec);
+  static const MemberTable<HostEntity>& Members();
 
-  virtual Kind KindOf() const = 0;
-  // The type name the selection filters use ("LINE", "POINT").
-  virtual QString TypeName() const = 0;
-
+  EntityKind KindOf() const { return kind_; }
+  // The type name the selection filters use ("LINE", "POINT", ...).
+  const QString& TypeName() const { return typeName_; }
   const QString& Handle() const { return handle_; }
   const QString& Layer() const { return layer_; }
   int Color() const { return color_; }
+  const DxfRecord& Record() const { return record_; }
+  const EntityShape& Shape() const { return shape_; }
   bool Erased() const { return erased_; }
+  // Drawn in model space: a kind the host draws, not in paper space.
+  bool Drawn() const { return !shape_.Empty() && !shape_.paperSpace; }
 
   void SetLayer(const QString& name);
   void SetColor(int color);
+  void Translate(const Point3& by);
   void Erase();
 
   void EnsureUsable(const QString& member) const;
 
- protected:
-  std::shared_ptr<HostDocument> Document(const QString& member) const;
-  // The members every entity has, added to a kind's own table.
-  template <typename Entity>
-  static void AddCommonMembers(MemberTable<Entity>& table);
+  // For the document only: the record changes wholesale (a change or its undo), and the
+  // entity leaves or comes back to the drawing.
+  void ReplaceRecord(DxfRecord record, const DxfCodec& codec);
+  void SetErased(bool erased) { erased_ = erased; }
 
  private:
+  std::shared_ptr<HostDocument> Document(const QString& member) const;
+  void ChangeRecord(const QString& member, const std::function<void(DxfRecord&)>& change);
+
   std::weak_ptr<HostDocument> document_;
+  DxfRecord record_;
+  EntityKind kind_ = EntityKind::Other;
+  QString typeName_;
   QString handle_;
   QString layer_;
   int color_ = kByLayer;
+  EntityShape shape_;
   bool erased_ = false;
-};
-
-class HostLine : public TableDispatch<HostLine, HostEntity> {
- public:
-  HostLine(std::weak_ptr<HostDocument> document, QString handle, QString layer, Point3 start,
-           Point3 end);
-  static const MemberTable<HostLine>& Members();
-
-  Kind KindOf() const override { return Kind::Line; }
-  QString TypeName() const override { return QStringLiteral("LINE"); }
-
-  Point3 start;
-  Point3 end;
-};
-
-class HostPoint : public TableDispatch<HostPoint, HostEntity> {
- public:
-  HostPoint(std::weak_ptr<HostDocument> document, QString handle, QString layer, Point3 position);
-  static const MemberTable<HostPoint>& Members();
-
-  Kind KindOf() const override { return Kind::Point; }
-  QString TypeName() const override { return QStringLiteral("POINT"); }
-
-  Point3 position;
 };
 
 // Coordinates as the hosts exchange them: an array of three numbers.

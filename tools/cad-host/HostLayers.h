@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/MemberTable.h"
+#include "cad-host/dxf/DxfFile.h"
 
 #include <QString>
 
@@ -11,22 +12,35 @@ namespace trellis::cadhost {
 
 class HostDocument;
 
+// A layer: its colour, whether it is on, frozen (hidden and not regenerated) or locked (shown,
+// not pickable). The file's entry is kept so codes the host does not use survive.
 class HostLayer : public TableDispatch<HostLayer> {
  public:
-  HostLayer(std::weak_ptr<HostDocument> document, QString name, QString handle);
+  HostLayer(std::weak_ptr<HostDocument> document, DxfLayer layer);
   static const MemberTable<HostLayer>& Members();
 
-  const QString& Name() const { return name_; }
-  const QString& Handle() const { return handle_; }
-  bool on = true;
-  int color = 7;  // white on a dark screen, black on paper
+  const QString& Name() const { return layer_.name; }
+  QString Handle() const { return QString::fromLatin1(layer_.handle); }
+  bool On() const { return layer_.on; }
+  bool Frozen() const { return layer_.frozen; }
+  bool Locked() const { return layer_.locked; }
+  int Color() const { return layer_.color; }
+  // Shown on screen and offered for picking.
+  bool Visible() const { return layer_.on && !layer_.frozen; }
+
+  // Changes recorded for undo.
+  void SetOn(bool on);
+  void SetFrozen(bool frozen);
+  void SetLocked(bool locked);
+  void SetColor(int color);  // 1..255
+
+  DxfLayer ToDxf(const DxfCodec&) const { return layer_; }
 
  private:
-  void Changed();
+  void Change(const std::function<void(DxfLayer&)>& change);
 
   std::weak_ptr<HostDocument> document_;
-  QString name_;
-  QString handle_;
+  DxfLayer layer_;
 };
 
 // The layers of a drawing; names compare without case. Layer "0" always exists.
@@ -39,10 +53,13 @@ class HostLayers : public TableDispatch<HostLayers> {
   std::shared_ptr<HostLayer> Add(const QString& name);
   std::shared_ptr<HostLayer> Find(const QString& name) const;
   const std::vector<std::shared_ptr<HostLayer>>& All() const { return layers_; }
+  // A layer of the drawing's file.
+  void Adopt(DxfLayer layer);
 
  private:
   std::weak_ptr<HostDocument> document_;
   std::vector<std::shared_ptr<HostLayer>> layers_;
+  QHash<QString, std::shared_ptr<HostLayer>> byName_;  // upper-case name
 };
 
 }  // namespace trellis::cadhost

@@ -2,6 +2,8 @@
 
 #include "automation/Arguments.h"
 #include "cad-host/HostDocument.h"
+#include "cad-host/HostEntity.h"
+#include "cad-host/HostLayers.h"
 #include "cad-host/ItemLookup.h"
 
 #include <algorithm>
@@ -11,30 +13,76 @@ namespace trellis::cadhost {
 HostModelSpace::HostModelSpace(std::weak_ptr<HostDocument> document)
     : document_(std::move(document)) {}
 
-std::shared_ptr<HostDocument> HostModelSpace::Document() const {
-  return LockDocument(document_, QStringLiteral("ModelSpace"));
+std::shared_ptr<HostDocument> HostModelSpace::Document(const QString& member) const {
+  return LockDocument(document_, member);
 }
 
-std::shared_ptr<HostLine> HostModelSpace::AddLine(const Point3& start, const Point3& end) {
-  const auto document = Document();
-  const QString layer = document->Variables().Get(QStringLiteral("CLAYER")).toString();
-  auto line = std::make_shared<HostLine>(document_, document->NextHandle(), layer, start, end);
-  entities_.push_back(line);
-  document->Changed();
+QByteArray HostModelSpace::CurrentLayer(HostDocument& document) const {
+  return document.Codec().Encode(document.Variables().Get(QStringLiteral("CLAYER")).toString());
+}
+
+std::shared_ptr<HostEntity> HostModelSpace::AddLine(const Point3& start, const Point3& end) {
+  const auto document = Document(QStringLiteral("AddLine"));
+  auto line = std::make_shared<HostEntity>(
+      document, MakeLineRecord(document->NextHandle().toLatin1(), document->ModelSpaceHandle(),
+                               CurrentLayer(*document), start, end),
+      document->Codec());
+  document->AddEntity(line);
   return line;
 }
 
-std::shared_ptr<HostPoint> HostModelSpace::AddPoint(const Point3& position) {
-  const auto document = Document();
-  const QString layer = document->Variables().Get(QStringLiteral("CLAYER")).toString();
-  auto point = std::make_shared<HostPoint>(document_, document->NextHandle(), layer, position);
-  entities_.push_back(point);
-  document->Changed();
+std::shared_ptr<HostEntity> HostModelSpace::AddPoint(const Point3& position) {
+  const auto document = Document(QStringLiteral("AddPoint"));
+  auto point = std::make_shared<HostEntity>(
+      document, MakePointRecord(document->NextHandle().toLatin1(), document->ModelSpaceHandle(),
+                                CurrentLayer(*document), position),
+      document->Codec());
+  document->AddEntity(point);
   return point;
 }
 
+std::shared_ptr<HostEntity> HostModelSpace::AddPolyline(const std::vector<Point3>& points,
+                                                        bool closed) {
+  const auto document = Document(QStringLiteral("AddPolyline"));
+  if (points.size() < 2) {
+    throw AutomationError(QStringLiteral("AddPolyline"),
+                          QStringLiteral("a polyline needs two points or more"));
+  }
+  auto polyline = std::make_shared<HostEntity>(
+      document,
+      MakePolylineRecord([&] { return document->NextHandle().toLatin1(); },
+                         document->ModelSpaceHandle(), CurrentLayer(*document), points, closed),
+      document->Codec());
+  document->AddEntity(polyline);
+  return polyline;
+}
+
+std::shared_ptr<HostEntity> HostModelSpace::AddCopy(const HostEntity& source, const Point3& offset) {
+  const auto document = Document(QStringLiteral("Copy"));
+  DxfRecord record =
+      CopyRecord(source.Record(), [&] { return document->NextHandle().toLatin1(); });
+  TranslateRecord(record, source.KindOf(), offset);
+  auto copy = std::make_shared<HostEntity>(document, std::move(record), document->Codec());
+  document->AddEntity(copy);
+  return copy;
+}
+
+void HostModelSpace::Insert(std::shared_ptr<HostEntity> entity, int index) {
+  entities_.insert(entities_.begin() + std::clamp(index, 0, int(entities_.size())),
+                   std::move(entity));
+}
+
+int HostModelSpace::IndexOf(const HostEntity* entity) const {
+  // Recent objects are looked for most often (a copy erased right after it was made).
+  for (size_t i = entities_.size(); i-- > 0;) {
+    if (entities_[i].get() == entity) return int(i);
+  }
+  return -1;
+}
+
 void HostModelSpace::Remove(const HostEntity* entity) {
-  std::erase_if(entities_, [entity](const auto& item) { return item.get() == entity; });
+  const int index = IndexOf(entity);
+  if (index >= 0) entities_.erase(entities_.begin() + index);
 }
 
 const MemberTable<HostModelSpace>& HostModelSpace::Members() {
@@ -56,6 +104,21 @@ const MemberTable<HostModelSpace>& HostModelSpace::Members() {
       const QString member = QStringLiteral("AddPoint");
       RequireArguments(args, 1, 1, member);
       return ObjectValue(m.AddPoint(ToPoint(args[0], member)));
+    });
+    // The vertices one after another (x, y, z, x, y, z, ...), as the hosts take them.
+    t.Function(QStringLiteral("Add3DPoly"), [](HostModelSpace& m, QVariantList& args) {
+      const QString member = QStringLiteral("Add3DPoly");
+      RequireArguments(args, 1, 1, member);
+      const QVariantList numbers = ToList(args[0], member);
+      if (numbers.size() % 3 != 0) {
+        throw AutomationError(member, QStringLiteral("the coordinates are not in threes"));
+      }
+      std::vector<Point3> points;
+      for (qsizetype i = 0; i < numbers.size(); i += 3) {
+        points.push_back({ToNumber(numbers[i], member), ToNumber(numbers[i + 1], member),
+                          ToNumber(numbers[i + 2], member)});
+      }
+      return ObjectValue(m.AddPolyline(points, false));
     });
     return t;
   }();

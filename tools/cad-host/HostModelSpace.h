@@ -1,14 +1,16 @@
 #pragma once
 
 #include "automation/MemberTable.h"
-#include "cad-host/HostEntity.h"
+#include "cad-host/Geometry.h"
 #include "cad-host/HostServices.h"
 
 #include <memory>
+#include <vector>
 
 namespace trellis::cadhost {
 
 class HostDocument;
+class HostEntity;
 
 // The drawing's entities in the order they were made; new ones go on the current layer.
 class HostModelSpace : public TableDispatch<HostModelSpace> {
@@ -16,13 +18,23 @@ class HostModelSpace : public TableDispatch<HostModelSpace> {
   explicit HostModelSpace(std::weak_ptr<HostDocument> document);
   static const MemberTable<HostModelSpace>& Members();
 
-  std::shared_ptr<HostLine> AddLine(const Point3& start, const Point3& end);
-  std::shared_ptr<HostPoint> AddPoint(const Point3& position);
-  void Remove(const HostEntity* entity);
+  // Both recorded for undo.
+  std::shared_ptr<HostEntity> AddLine(const Point3& start, const Point3& end);
+  std::shared_ptr<HostEntity> AddPoint(const Point3& position);
+  std::shared_ptr<HostEntity> AddPolyline(const std::vector<Point3>& points, bool closed);
+  // A copy of Source moved by Offset.
+  std::shared_ptr<HostEntity> AddCopy(const HostEntity& source, const Point3& offset);
+
   const EntityList& Entities() const { return entities_; }
+  // For the document: placement without undo.
+  void Adopt(std::shared_ptr<HostEntity> entity) { entities_.push_back(std::move(entity)); }
+  void Insert(std::shared_ptr<HostEntity> entity, int index);
+  int IndexOf(const HostEntity* entity) const;
+  void Remove(const HostEntity* entity);
 
  private:
-  std::shared_ptr<HostDocument> Document() const;
+  std::shared_ptr<HostDocument> Document(const QString& member) const;
+  QByteArray CurrentLayer(HostDocument& document) const;
 
   std::weak_ptr<HostDocument> document_;
   EntityList entities_;

@@ -19,7 +19,13 @@ namespace {
 
 bool OnVisibleLayer(const HostDocument& document, const HostEntity& entity) {
   const auto layer = document.Layers().Find(entity.Layer());
-  return layer && layer->on;
+  return layer && layer->Visible();
+}
+
+// What the user may pick: drawn objects on layers shown and not locked.
+bool Pickable(const HostDocument& document, const HostEntity& entity) {
+  const auto layer = document.Layers().Find(entity.Layer());
+  return entity.Drawn() && layer && layer->Visible() && !layer->Locked();
 }
 
 // With group selection on (PICKSTYLE 1 or 3), picking a member of a selectable group picks the
@@ -65,9 +71,10 @@ void HostSelectionSet::Remove(const HostEntity* entity) {
 
 void HostSelectionSet::SelectOnScreen(const EntityFilter& filter) {
   const auto document = LockDocument(document_, QStringLiteral("SelectOnScreen"));
+  // The filter decides what can be picked at all, before the user sees the prompt.
   EntityList candidates;
   for (const auto& entity : document->ModelSpace().Entities()) {
-    if (OnVisibleLayer(*document, *entity)) candidates.push_back(entity);
+    if (Pickable(*document, *entity) && filter.Admits(*entity)) candidates.push_back(entity);
   }
   EntityList admitted;
   for (const auto& entity : WithTheirGroups(*document, document->PickerOf().Pick(candidates))) {
