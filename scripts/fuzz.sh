@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs each for N seconds
 # (default 60): the INI parser, column descriptions with the grid's operations, the table file
-# reader and writer, and the automation layer's wire values. A finding stops the script with
-# the input that caused it.
+# reader and writer, the DXF reader and writer, and the automation layer's wire values. A
+# finding stops the script with the input that caused it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DTRELLIS_FUZZ=ON -DTRELLIS_TESTS=OFF -DTRELLIS_BENCHMARKS=OFF >/dev/null
-targets=(ini columns tables wire)
+targets=(ini columns tables dxf wire)
 executables=()
 for target in "${targets[@]}"; do executables+=("trellis_${target}_fuzzer"); done
 cmake --build "$root/build-fuzz" --parallel "$(nproc)" --target "${executables[@]}"

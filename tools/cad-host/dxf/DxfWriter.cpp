@@ -210,11 +210,14 @@ void Writer::PlanBlocks() {
     }
   }
   const DxfTable* records = FindTable(file_, "BLOCK_RECORD");
+  std::vector<bool> taken(records ? records->entries.size() : 0);
   for (BlockPlan& plan : blocks_) {
     plan.paperSpace = SameName(plan.name, "*Paper_Space");
-    if (records) {
-      for (const DxfRecord& entry : records->entries) {
-        if (SameName(entry.ValueOf(2), plan.name)) plan.recordHandle = Trim(entry.ValueOf(5)).toByteArray();
+    for (size_t i = 0; i < taken.size() && plan.recordHandle.isEmpty(); ++i) {
+      const DxfRecord& entry = records->entries[i];
+      if (!taken[i] && SameName(entry.ValueOf(2), plan.name)) {
+        taken[i] = true;
+        plan.recordHandle = Trim(entry.ValueOf(5)).toByteArray();
       }
     }
     if (!plan.recordHandle.isEmpty()) continue;
@@ -308,7 +311,7 @@ void Writer::WriteTables() {
     if (name == QByteArrayView("BLOCK_RECORD")) {
       for (const BlockPlan& plan : blocks_) {
         bool found = false;
-        for (const DxfRecord& entry : entries) found = found || SameName(entry.ValueOf(2), plan.name);
+        for (const DxfRecord& entry : entries) found = found || Trim(entry.ValueOf(5)) == plan.recordHandle;
         if (!found) newRecords.push_back(&plan);
       }
     }
