@@ -1,0 +1,198 @@
+#include "support/TestFiles.h"
+
+#include "cad-host/DrawingCanvas.h"
+#include "cad-host/DrawingCommands.h"
+#include "cad-host/DrawingPanels.h"
+#include "cad-host/DrawingWindow.h"
+#include "cad-host/EntityFilter.h"
+#include "cad-host/HostApplication.h"
+#include "cad-host/HostDocument.h"
+#include "cad-host/HostEntity.h"
+#include "cad-host/HostModelSpace.h"
+#include "cad-host/HostSelectionSets.h"
+#include "cad-host/ScreenPicker.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace trellis::test {
+namespace {
+
+using cadhost::Point3;
+
+// The host's window as the user works in it: real widgets driven by mouse and key events.
+class CadWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window_.Attach(host_);
+    window_.resize(1000, 700);
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+  }
+
+  cadhost::HostDocument& Document() const { return *host_->ActiveDocument(); }
+  cadhost::DrawingCanvas& Canvas() const { return window_.Canvas(); }
+  QPoint At(const Point3& p) const { return Canvas().ToScreen(p).toPoint(); }
+  void Type(const QString& line) {
+    QLineEdit* input = window_.CommandLine().Input();
+    for (const QChar c : line) {
+      if (c.unicode() < 128) {
+        QTest::keyClick(input, char(c.unicode()));
+        continue;
+      }
+      // Cyrillic letters have no key of their own in the test library: they come as text.
+      QTest::sendKeyEvent(QTest::Press, input, Qt::Key_unknown, QString(c), {});
+      QTest::sendKeyEvent(QTest::Release, input, Qt::Key_unknown, QString(c), {});
+    }
+    QTest::keyClick(input, Qt::Key_Return);
+  }
+  std::vector<Point3> PathOf(const cadhost::HostEntity& entity) const {
+    return entity.Shape().paths.at(0);
+  }
+
+  TempFolder folder_;
+  cadhost::DrawingWindow window_;
+  cadhost::ScreenPicker picker_{window_};
+  std::shared_ptr<cadhost::HostApplication> host_ =
+      cadhost::HostApplication::Create({picker_, window_}, folder_.Path());
+};
+
+TEST_F(CadWindow, ClientPickTakesTheWindowedLinesLessAShiftClickedOne) {
+  auto& space = Document().ModelSpace();
+  const auto a = space.AddLine({0, 0, 0}, {2, 0, 0});
+  const auto b = space.AddLine({0, 1, 0}, {2, 1, 0});
+  const auto c = space.AddLine({1, 2, 0}, {1, 10, 0});
+  const auto d = space.AddLine({0, 0.5, 0}, {1, 0.5, 0});
+  Canvas().ZoomExtents();
+  const auto set = Document().SelectionSets().Add(QStringLiteral("picked"));
+
+  QString promptDuringPick;
+  QTimer::singleShot(0, [&] {
+    QWidget* canvas = &Canvas();
+    // Left to right: a window, taking a, b and d but not c, which leaves it.
+    QTest::mousePress(canvas, Qt::LeftButton, {}, At({-0.5, 1.5, 0}));
+    QTest::mouseMove(canvas, At({2.5, -0.5, 0}));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, At({2.5, -0.5, 0}));
+    promptDuringPick = window_.Commands().Prompt();
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::ShiftModifier, At({0.5, 0.5, 0}) + QPoint(0, 2));
+    QTest::keyClick(canvas, Qt::Key_Return);
+  });
+  set->SelectOnScreen(cadhost::EntityFilter());
+
+  EXPECT_EQ(promptDuringPick, QStringLiteral("Выберите объекты (выбрано: 3):"));
+  EXPECT_EQ(set->Items(), (cadhost::EntityList{a, b}));
+  EXPECT_FALSE(window_.Commands().Picking());
+
+  // Escape ends a pick with nothing, whatever was picked before it.
+  QTimer::singleShot(0, [&] {
+    QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, At({1, 5, 0}));
+    QTest::keyClick(&Canvas(), Qt::Key_Escape);
+  });
+  EXPECT_TRUE(picker_.Pick({c}).empty());
+}
+
+TEST_F(CadWindow, TypedPointsDrawALineThatIsOneUndoStep) {
+  Type(QStringLiteral("ОТРЕЗОК"));
+  Type(QStringLiteral("0,0,0"));
+  Type(QStringLiteral("@3,0,4"));
+  Type(QStringLiteral("@1,1"));  // two numbers lie in the plan's working plane
+  Type(QString());
+
+  const auto& entities = Document().ModelSpace().Entities();
+  ASSERT_EQ(entities.size(), 2u);
+  EXPECT_EQ(entities[0]->TypeName(), QStringLiteral("LINE"));
+  EXPECT_EQ(PathOf(*entities[0]), (std::vector<Point3>{{0, 0, 0}, {3, 0, 4}}));
+  EXPECT_EQ(PathOf(*entities[1]), (std::vector<Point3>{{3, 0, 4}, {4, 1, 4}}));
+  EXPECT_EQ(window_.Commands().Prompt(), QStringLiteral("Команда:"));
+
+  EXPECT_EQ(Document().History().UndoName(), QStringLiteral("Отрезок"));
+  window_.Commands().Undo();
+  EXPECT_TRUE(Document().ModelSpace().Entities().empty());
+  EXPECT_EQ(Document().History().RedoName(), QStringLiteral("Отрезок"));
+  Type(QStringLiteral("REDO"));
+  ASSERT_EQ(Document().ModelSpace().Entities().size(), 2u);
+  EXPECT_EQ(PathOf(*Document().ModelSpace().Entities()[1]).back(), (Point3{4, 1, 4}));
+
+  // A closed polyline and an unknown word that changes nothing.
+  Type(QStringLiteral("PLINE 0,0 5,0 5,5 C"));
+  ASSERT_EQ(Document().ModelSpace().Entities().size(), 3u);
+  EXPECT_EQ(PathOf(*Document().ModelSpace().Entities()[2]).size(), 4u);
+  Type(QStringLiteral("КРУГ"));
+  EXPECT_EQ(Document().ModelSpace().Entities().size(), 3u);
+  EXPECT_TRUE(window_.CommandLine().History().contains(QStringLiteral("Неизвестная команда")));
+}
+
+TEST_F(CadWindow, ClicksSnapToEndPointsAndMiddlesThenToTheGrid) {
+  Document().ModelSpace().AddLine({0, 0, 0}, {4, 0, 0});
+  Canvas().ZoomExtents();
+  Canvas().snapGrid = false;
+  window_.Commands().Start(cadhost::DrawingCommands::Command::Line);
+  QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, At({4, 0, 0}) + QPoint(4, -3));
+  QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, At({2, 0, 0}) + QPoint(-3, 4));
+  QTest::keyClick(&Canvas(), Qt::Key_Escape);
+  ASSERT_EQ(Document().ModelSpace().Entities().size(), 2u);
+  EXPECT_EQ(PathOf(*Document().ModelSpace().Entities()[1]),
+            (std::vector<Point3>{{4, 0, 0}, {2, 0, 0}}));
+
+  // Far from the drawing the grid takes the click; without snaps the click is where it is.
+  Canvas().snapGrid = true;
+  Canvas().gridStep = 0.5;
+  const auto snapped = Canvas().SnapAt(Canvas().ToScreen({1.1, 2.9, 0}));
+  ASSERT_TRUE(snapped.has_value());
+  EXPECT_EQ(snapped->world, (Point3{1, 3, 0}));
+  Canvas().snapGrid = Canvas().snapEnds = Canvas().snapMiddles = false;
+  EXPECT_FALSE(Canvas().SnapAt(Canvas().ToScreen({4, 0, 0})).has_value());
+}
+
+TEST(TypedPoints, AreReadAsCadProgramsWriteThem) {
+  const auto absolute = cadhost::ParseTypedPoint(QStringLiteral("1.5, -2,3e1"));
+  ASSERT_TRUE(absolute);
+  EXPECT_FALSE(absolute->relative);
+  EXPECT_FALSE(absolute->planar);
+  EXPECT_EQ(absolute->values, (Point3{1.5, -2, 30}));
+  const auto relative = cadhost::ParseTypedPoint(QStringLiteral("@-1,2"));
+  ASSERT_TRUE(relative);
+  EXPECT_TRUE(relative->relative && relative->planar);
+  const auto polar = cadhost::ParseTypedPoint(QStringLiteral("@2<90"));
+  ASSERT_TRUE(polar);
+  EXPECT_NEAR(polar->values[0], 0, 1e-12);
+  EXPECT_NEAR(polar->values[1], 2, 1e-12);
+  EXPECT_TRUE(cadhost::ParseTypedPoint(QStringLiteral("@"))->relative);
+  for (const char* bad : {"1,2,3,4", "1", "1;2", "1,2,x", "1,5,2.5.1", "", "@1<", "inf,0"}) {
+    EXPECT_FALSE(cadhost::ParseTypedPoint(QString::fromLatin1(bad))) << bad;
+  }
+}
+
+TEST(CadConvert, WritesAGoodDrawingAndRefusesAMissingOne) {
+  TempFolder folder;
+  cadhost::HostView view;
+  struct : cadhost::Picker {
+    cadhost::EntityList Pick(const cadhost::EntityList&) override { return {}; }
+  } picker;
+  const auto host = cadhost::HostApplication::Create({picker, view}, folder.Path());
+  host->ActiveDocument()->ModelSpace().AddLine({0, 0, 0}, {1, 2, 3});
+  host->ActiveDocument()->SaveAs(folder.File(QStringLiteral("in.dxf")));
+
+  QProcess convert;
+  convert.start(QStringLiteral(TRELLIS_CAD_HOST),
+                {QStringLiteral("--convert"), folder.File(QStringLiteral("in.dxf")),
+                 folder.File(QStringLiteral("out.dxf"))});
+  ASSERT_TRUE(convert.waitForFinished(60000));
+  EXPECT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
+  EXPECT_TRUE(ReadBytes(folder.File(QStringLiteral("out.dxf"))).contains("LINE"));
+
+  convert.start(QStringLiteral(TRELLIS_CAD_HOST),
+                {QStringLiteral("--convert"), folder.File(QStringLiteral("missing.dxf")),
+                 folder.File(QStringLiteral("out2.dxf"))});
+  ASSERT_TRUE(convert.waitForFinished(60000));
+  EXPECT_EQ(convert.exitCode(), 1);
+  EXPECT_TRUE(convert.readAllStandardError().contains("missing.dxf"));
+  EXPECT_FALSE(QFileInfo::exists(folder.File(QStringLiteral("out2.dxf"))));
+}
+
+}  // namespace
+}  // namespace trellis::test
