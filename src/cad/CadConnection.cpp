@@ -81,6 +81,10 @@ void CadConnection::InstallAddIn() {
 }
 
 void CadConnection::ActivateCadWindow() {
+  // A minimised host window is restored first: activating it alone would leave it an icon.
+  Try([this] {
+    if (application_.WindowState() == 2) application_.SetWindowState(1);
+  });
   Try([this] { services_.windows.ActivateApplication(application_.Caption()); });
   Try([this] { services_.windows.ActivateWindow(document_.Hwnd()); });
   QCoreApplication::processEvents();

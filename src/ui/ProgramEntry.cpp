@@ -7,10 +7,10 @@
 #include "automation/BusActivator.h"
 #include "cad/CadAddIn.h"
 #include "cad/CadConnection.h"
-#include "cad/WindowSwitcher.h"
 #include "generator/ProgramTables.h"
 #include "ui/ApplicationContext.h"
 #include "ui/CadTableLink.h"
+#include "ui/DesktopWindowSwitcher.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramServices.h"
 #include "ui/QtPrompter.h"
@@ -28,7 +28,7 @@ int RunProgram(QApplication& app, const ProgramOptions& options) {
                              QCoreApplication::applicationPid(), prompter);
   // The CAD host is reached over the session bus, started from Servers.ini when none runs.
   BusActivator activator(context.installationFolder);
-  NoWindowSwitcher windows;
+  DesktopWindowSwitcher windows;
   CadConnection cad(CadServices{activator, context.settings, prompter, windows,
                                 context.installationFolder, UserProfileFolder()});
   CadTableLink cadLink(context, cad, activator);

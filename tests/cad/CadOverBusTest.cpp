@@ -63,8 +63,9 @@ TEST_F(CadOverBus, HostIsStartedWhenNoneRunsAndServesTheDrawing) {
   EXPECT_EQ(group.Item(0).ObjectName(), QStringLiteral("AcDbLine"));
   EXPECT_EQ(group.Item(1).Coordinates(), (CadPoint{1, 1, 0}));
 
+  // The user's pick itself is the window's business (its tests drive the mouse).
   cad_.InitSelectionSet();
-  cad_.SelectionSet().SelectOnScreen({0}, {QStringLiteral("POINT")});
+  cad_.SelectionSet().AddItems({point});
   ASSERT_EQ(cad_.SelectionSet().Count(), 1);
   EXPECT_EQ(cad_.SelectionSet().Item(0).Handle(), point.Handle());
 

@@ -1,0 +1,95 @@
+// Binding 10,000 picked lines to a row's group, end to end over the session bus: the program's
+// "Arrow" command against a host whose stand-in user picks every line. The benchmark runs its
+// own dbus-daemon; the host is started from Servers.ini as the program starts trellis-cad.
+#include "PrivateBus.h"
+
+#include "BenchTables.h"
+#include "automation/AutomationError.h"
+#include "automation/BusActivator.h"
+#include "cad/CadConnection.h"
+#include "cad/CadTableContext.h"
+#include "cad/RowGroups.h"
+#include "cad/WindowSwitcher.h"
+#include "tables/CatalogueLoading.h"
+#include "tables/TableOpening.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace trellis {
+namespace {
+
+constexpr int kLines = 10000;
+
+class QuietCadWindow : public CadWindow {
+ public:
+  void ActivateMainWindow() override {}
+  void OpenDocument(const QString&) override {}
+};
+
+void BindTenThousandLines(benchmark::State& state) {
+  bench::TableWorld world;
+  bench::WriteFile(world.install + "/Servers.ini",
+                   QStringLiteral("[Servers]\r\nAutoCAD.Application=\"%1\" AutoCAD.Application %2\r\n")
+                       .arg(QStringLiteral(TRELLIS_BENCH_CAD_HOST))
+                       .arg(kLines)
+                       .toUtf8());
+  bench::WriteFile(world.install + "/Tables.ini",
+                   "[Main]\nTables=El\n[El]\nExt=d02\nName=El\nGroup=L\nFilterType=0\n"
+                   "FilterData=LINE\n");
+  bench::WriteFile(world.install + "/El.ini", "[F1]\nName=N\nType=i\n[F2]\nName=Name\n");
+  world.project.projectBaseName = "B";
+  bench::WriteFile(world.folders.GetWorkingFolder() + "/B.d02", "1\tBeam\r\n");
+  LoadCatalogue(world.ctx);
+  OpenCurrentTable(world.ctx);
+
+  BusActivator activator(world.install);
+  NoWindowSwitcher windows;
+  CadConnection cad(
+      CadServices{activator, world.settings, world.prompter, windows, world.install, QString()});
+  QuietCadWindow window;
+  CadTableContext ctx{world.ctx, cad, world.prompter, window};
+  int progressShown = 0;
+  QObject::connect(&world.window.StatusBar1, &StatusBar::Changed, [&](int panel) {
+    if (panel == 3 && !world.window.StatusBar1.Panel(3).isEmpty()) ++progressShown;
+  });
+  if (!cad.ConnectCad(true)) return state.SkipWithError("the host did not start");
+  for (auto _ : state) {
+    try {
+      if (!AssignSelectionToGroup(ctx, QStringLiteral("KS_FEM_L_001")))
+        return state.SkipWithError("nothing was bound");
+    } catch (const AutomationError& error) {
+      return state.SkipWithError(error.what());
+    }
+  }
+  const int members = cad.Groups().Item(QStringLiteral("KS_FEM_L_001")).Count();
+  if (members != kLines) return state.SkipWithError("the group does not hold every line");
+  state.counters["progress_updates"] = progressShown;
+  try {
+    Call(*cad.Application().Object(), QStringLiteral("Quit"));
+  } catch (const AutomationError&) {
+  }
+}
+
+}  // namespace
+}  // namespace trellis
+
+int main(int argc, char** argv) {
+  trellis::test::PrivateBus bus;
+  if (bus.Address().isEmpty()) {
+    std::fprintf(stderr, "dbus-daemon could not be started\n");
+    return 1;
+  }
+  qputenv("DBUS_SESSION_BUS_ADDRESS", bus.Address().toUtf8());
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RegisterBenchmark("BindTenThousandLines", trellis::BindTenThousandLines)
+      ->Unit(benchmark::kSecond)
+      ->Iterations(1);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
