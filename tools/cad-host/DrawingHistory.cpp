@@ -1,7 +1,5 @@
 #include "cad-host/DrawingHistory.h"
 
-#include <ranges>
-
 namespace trellis::cadhost {
 
 void DrawingHistory::Begin(const QString& name) {
@@ -33,7 +31,7 @@ void DrawingHistory::Undo() {
   Step step = std::move(done_.back());
   done_.pop_back();
   replaying_ = true;
-  for (auto& undo : std::views::reverse(step.undo)) undo();
+  for (auto undo = step.undo.rbegin(); undo != step.undo.rend(); ++undo) (*undo)();
   replaying_ = false;
   undone_.push_back(std::move(step));
 }
