@@ -1,6 +1,7 @@
 #include "cad-host/dxf/DxfReader.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <charconv>
 #include <cstring>
@@ -75,8 +76,10 @@ class Reader {
   void ReadObjects();
   void SkipSection();
   void SplitGroups(std::vector<DxfRecord>& objects);
+  // Every record gets a handle of its own: one is made where the file has none, and a handle
+  // the file uses twice is replaced at its second use, so references stay unambiguous.
   void GiveHandles();
-  void GiveHandles(DxfRecord& record);
+  void GiveHandles(DxfRecord& record, QSet<quint64>& seen);
   [[noreturn]] void Truncated() const;
 
   const char* at_;
@@ -88,7 +91,6 @@ class Reader {
   std::vector<DxfRecord> layerEntries_;
   quint64 headerSeed_ = 0;
   quint64 maxHandle_ = 0;
-  bool missingHandles_ = false;
 };
 
 bool Reader::NextLine(QByteArrayView& line) {
@@ -155,7 +157,6 @@ void Reader::AppendObject(DxfRecord& record) {
     }
     record.Append(pair_.code, pair_.value);
   }
-  if (!hasHandle) missingHandles_ = true;
 }
 
 void Reader::ReadHeader() {
@@ -346,31 +347,49 @@ void Reader::SkipSection() {
 
 // Gives each object of the record that has no handle the next free one, right after its
 // "0 TYPE" pair (after "2 NAME" in a table's head, where R2000 files have it).
-void Reader::GiveHandles(DxfRecord& record) {
+void Reader::GiveHandles(DxfRecord& record, QSet<quint64>& seen) {
   for (int i = 0; i < record.Size(); ++i) {
     if (record.Code(i) != 0) continue;
     const QByteArrayView type = Trim(record.Value(i));
     const int handleCode = type == QByteArrayView("DIMSTYLE") ? 105 : 5;
-    bool found = false;
-    int j = i + 1;
-    for (; j < record.Size() && record.Code(j) != 0; ++j) found = found || record.Code(j) == handleCode;
-    if (found) continue;
+    int at = -1;
+    for (int j = i + 1; j < record.Size() && record.Code(j) != 0 && at < 0; ++j) {
+      if (record.Code(j) == handleCode) at = j;
+    }
+    if (at >= 0) {
+      const std::optional<quint64> handle = ParseHandle(record.Value(at));
+      if (handle && !seen.contains(*handle)) {
+        seen.insert(*handle);
+        continue;
+      }
+      seen.insert(file_.handleSeed);
+      record.Replace(at, HandleText(file_.handleSeed++));
+      continue;
+    }
     int where = i + 1;
     if (type == QByteArrayView("TABLE") && where < record.Size() && record.Code(where) == 2) ++where;
+    seen.insert(file_.handleSeed);
     record.Insert(where, handleCode, HandleText(file_.handleSeed++));
   }
 }
 
 void Reader::GiveHandles() {
-  GiveHandles(file_.layerTableHead);
-  for (DxfRecord& entry : layerEntries_) GiveHandles(entry);
-  for (DxfTable& table : file_.tables) {
-    GiveHandles(table.head);
-    for (DxfRecord& entry : table.entries) GiveHandles(entry);
+  QSet<quint64> seen;
+  for (const QByteArray& handle : {file_.groupDictionaryHandle}) {
+    if (const auto value = ParseHandle(handle)) seen.insert(*value);
   }
-  for (DxfRecord& block : file_.blocks) GiveHandles(block);
-  for (DxfRecord& entity : file_.entities) GiveHandles(entity);
-  for (DxfRecord& object : file_.objects) GiveHandles(object);
+  for (const DxfGroup& group : file_.groups) {
+    if (const auto value = ParseHandle(group.handle)) seen.insert(*value);
+  }
+  GiveHandles(file_.layerTableHead, seen);
+  for (DxfRecord& entry : layerEntries_) GiveHandles(entry, seen);
+  for (DxfTable& table : file_.tables) {
+    GiveHandles(table.head, seen);
+    for (DxfRecord& entry : table.entries) GiveHandles(entry, seen);
+  }
+  for (DxfRecord& block : file_.blocks) GiveHandles(block, seen);
+  for (DxfRecord& entity : file_.entities) GiveHandles(entity, seen);
+  for (DxfRecord& object : file_.objects) GiveHandles(object, seen);
 }
 
 DxfFile Reader::Read() {
@@ -423,7 +442,7 @@ DxfFile Reader::Read() {
   if (file_.version.isEmpty()) file_.version = "AC1009";
 
   file_.handleSeed = qMax<quint64>(qMax(headerSeed_, maxHandle_ + 1), 1);
-  if (missingHandles_) GiveHandles();
+  GiveHandles();
 
   for (const DxfTable& table : file_.tables) {
     if (table.name != "BLOCK_RECORD") continue;
