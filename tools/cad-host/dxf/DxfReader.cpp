@@ -80,6 +80,7 @@ class Reader {
   // the file uses twice is replaced at its second use, so references stay unambiguous.
   void GiveHandles();
   void GiveHandles(DxfRecord& record, QSet<quint64>& seen);
+  quint64 FreshHandle(QSet<quint64>& seen);
   [[noreturn]] void Truncated() const;
 
   const char* at_;
@@ -347,6 +348,13 @@ void Reader::SkipSection() {
 
 // Gives each object of the record that has no handle the next free one, right after its
 // "0 TYPE" pair (after "2 NAME" in a table's head, where R2000 files have it).
+// A handle no record and no reference to the group objects uses yet.
+quint64 Reader::FreshHandle(QSet<quint64>& seen) {
+  while (seen.contains(file_.handleSeed)) ++file_.handleSeed;
+  seen.insert(file_.handleSeed);
+  return file_.handleSeed++;
+}
+
 void Reader::GiveHandles(DxfRecord& record, QSet<quint64>& seen) {
   for (int i = 0; i < record.Size(); ++i) {
     if (record.Code(i) != 0) continue;
@@ -362,14 +370,12 @@ void Reader::GiveHandles(DxfRecord& record, QSet<quint64>& seen) {
         seen.insert(*handle);
         continue;
       }
-      seen.insert(file_.handleSeed);
-      record.Replace(at, HandleText(file_.handleSeed++));
+      record.Replace(at, HandleText(FreshHandle(seen)));
       continue;
     }
     int where = i + 1;
     if (type == QByteArrayView("TABLE") && where < record.Size() && record.Code(where) == 2) ++where;
-    seen.insert(file_.handleSeed);
-    record.Insert(where, handleCode, HandleText(file_.handleSeed++));
+    record.Insert(where, handleCode, HandleText(FreshHandle(seen)));
   }
 }
 

@@ -451,12 +451,19 @@ void Writer::WriteObjects() {
       file_.groupDictionaryHandle.isEmpty() ? NewHandle() : file_.groupDictionaryHandle;
   if (keptRoot) {
     DxfRecord record = file_.objects.front();
+    // The root names the group dictionary once, whatever entries for it the file had.
     int key = -1;
-    for (int i = 0; i + 1 < record.Size() && key < 0; ++i) {
-      if (record.Code(i) == 3 && Trim(record.Value(i)) == QByteArrayView("ACAD_GROUP")) key = i;
+    for (int i = record.Size() - 1; i >= 0; --i) {
+      if (record.Code(i) != 3 || Trim(record.Value(i)) != QByteArrayView("ACAD_GROUP")) continue;
+      if (i + 1 < record.Size() && record.Code(i + 1) >= 350 && record.Code(i + 1) <= 361) {
+        record.Erase(i + 1);
+      }
+      record.Erase(i);
+      key = i;
     }
-    if (key >= 0 && (record.Code(key + 1) == 350 || record.Code(key + 1) == 360)) {
-      record.Replace(key + 1, dictionary);
+    if (key >= 0) {
+      record.Insert(key, 3, "ACAD_GROUP");
+      record.Insert(key + 1, 350, dictionary);
     } else {
       record.Append(3, "ACAD_GROUP");
       record.Append(350, dictionary);
