@@ -8,10 +8,13 @@
 #include "cad-host/HostApplication.h"
 #include "cad-host/HostDocument.h"
 #include "cad-host/HostEntity.h"
+#include "cad-host/HostLayers.h"
 #include "cad-host/HostModelSpace.h"
 #include "cad-host/HostSelectionSets.h"
 #include "cad-host/ScreenPicker.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
@@ -146,6 +149,75 @@ TEST_F(CadWindow, ClicksSnapToEndPointsAndMiddlesThenToTheGrid) {
   EXPECT_EQ(snapped->world, (Point3{1, 3, 0}));
   Canvas().snapGrid = Canvas().snapEnds = Canvas().snapMiddles = false;
   EXPECT_FALSE(Canvas().SnapAt(Canvas().ToScreen({4, 0, 0})).has_value());
+}
+
+TEST_F(CadWindow, EditingCommandsWorkOnTheSelectionAsOneStepEach) {
+  auto& space = Document().ModelSpace();
+  const auto a = space.AddLine({0, 0, 0}, {1, 0, 0});
+  const auto b = space.AddLine({0, 2, 0}, {1, 2, 0});
+  const auto locked = Document().Layers().Add(QStringLiteral("Locked"));
+  Document().Variables().Set(QStringLiteral("CLAYER"), QStringLiteral("Locked"));
+  const auto c = space.AddLine({0, 1, 0}, {1, 1, 0});
+  locked->SetLocked(true);
+  Document().Variables().Set(QStringLiteral("CLAYER"), QStringLiteral("0"));
+  Canvas().ZoomExtents();
+  auto& commands = window_.Commands();
+
+  // Right to left: a crossing takes what it touches, but nothing on a locked layer.
+  QTest::mousePress(&Canvas(), Qt::LeftButton, {}, At({0.6, 2.5, 0}));
+  QTest::mouseRelease(&Canvas(), Qt::LeftButton, {}, At({0.4, -0.5, 0}));
+  EXPECT_EQ(commands.Selection(), (cadhost::EntityList{a, b}));
+  QTest::keyClick(&Canvas(), Qt::Key_Escape);
+  EXPECT_TRUE(commands.Selection().empty());
+
+  // Copy asks for objects, then a base point and as many second points as wanted.
+  Type(QStringLiteral("COPY"));
+  QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, At({0.5, 0, 0}));
+  Type(QString());
+  Type(QStringLiteral("0,0"));
+  Type(QStringLiteral("@0,5"));
+  Type(QStringLiteral("@0,5"));
+  Type(QString());
+  ASSERT_EQ(space.Entities().size(), 5u);
+  EXPECT_EQ(PathOf(*space.Entities()[4]).front(), (Point3{0, 10, 0}));
+  EXPECT_EQ(Document().History().UndoName(), QStringLiteral("Копировать"));
+
+  // With objects selected Move takes them at once; Delete erases the selection.
+  commands.Select({b});
+  Type(QStringLiteral("П"));
+  Type(QStringLiteral("1,2,0"));
+  Type(QStringLiteral("1,2,3"));
+  EXPECT_EQ(PathOf(*b), (std::vector<Point3>{{0, 2, 3}, {1, 2, 3}}));
+  commands.Select({a, b});
+  QTest::keyClick(&Canvas(), Qt::Key_Delete);
+  EXPECT_TRUE(a->Erased() && b->Erased());
+  EXPECT_FALSE(c->Erased());
+  commands.Undo();
+  EXPECT_FALSE(a->Erased() || b->Erased());
+  commands.Undo();
+  EXPECT_EQ(PathOf(*b).front(), (Point3{0, 2, 0}));
+}
+
+TEST_F(CadWindow, AFailedOpenIsToldAndKeepsTheDrawing) {
+  Document().ModelSpace().AddLine({0, 0, 0}, {1, 1, 0});
+  const auto before = host_->ActiveDocument();
+  const QString bad = folder_.File(QStringLiteral("broken.dxf"));
+  WriteBytes(bad, "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n");
+  QString told;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    told = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+    box->close();
+  });
+  EXPECT_FALSE(window_.OpenFile(bad));
+  EXPECT_TRUE(told.contains(QStringLiteral("broken.dxf"))) << told.toStdString();
+  EXPECT_EQ(host_->ActiveDocument(), before);
+  EXPECT_EQ(Canvas().Document(), before);
+  EXPECT_EQ(before->ModelSpace().Entities().size(), 1u);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return window_.windowTitle() == QStringLiteral("Trellis CAD - [Drawing1.dxf]*"); }))
+      << window_.windowTitle().toStdString();
 }
 
 TEST(TypedPoints, AreReadAsCadProgramsWriteThem) {

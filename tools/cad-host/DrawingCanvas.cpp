@@ -565,6 +565,15 @@ void DrawingCanvas::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
+void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
+  // A double click of the wheel shows the whole drawing, as in the CAD programs.
+  if (event->button() == Qt::MiddleButton) {
+    ZoomExtents();
+    return;
+  }
+  mousePressEvent(event);
+}
+
 void DrawingCanvas::wheelEvent(QWheelEvent* event) {
   const double steps = event->angleDelta().y() / 120.0;
   if (steps == 0) return;
