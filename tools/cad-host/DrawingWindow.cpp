@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
@@ -545,10 +546,14 @@ void DrawingWindow::CanvasKey(QKeyEvent* event) {
 bool DrawingWindow::ConfirmDiscard() {
   const auto document = Active();
   if (!document || !document->Modified()) return true;
-  const auto answer = QMessageBox::question(
-      this, HostApplication::ProductName(),
-      QStringLiteral("Сохранить изменения в %1?").arg(document->Name()),
-      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+  QMessageBox box(QMessageBox::Question, HostApplication::ProductName(),
+                  QStringLiteral("Сохранить изменения в %1?").arg(document->Name()),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+  const int answer = box.exec();
   if (answer == QMessageBox::Cancel) return false;
   if (answer == QMessageBox::No) return true;
   return Save();
