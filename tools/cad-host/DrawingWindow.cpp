@@ -495,6 +495,9 @@ qint64 DrawingWindow::WindowHandle() const {
 
 void DrawingWindow::QuitRequested() {
   quitting_ = true;
+  // A pick under way runs an event loop of its own, which quitting the application would not
+  // end: the pick ends first, with nothing picked.
+  if (commands_->Picking()) commands_->Cancel();
   QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 

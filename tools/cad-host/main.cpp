@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
     endpoint = BusEndpoint::Open(QDBusConnection::sessionBus());
     endpoint->Publish(progId, application);
     lifeline =
-        std::make_unique<BusLifeline>(endpoint->Connection(), [] { QCoreApplication::quit(); });
+        std::make_unique<BusLifeline>(endpoint->Connection(), [&window] { window.QuitRequested(); });
   } catch (const AutomationError& error) {
     std::fprintf(stderr, "trellis-cad: %s\n", error.what());
     if (parser.isSet(automation)) return 2;
