@@ -214,5 +214,30 @@ TEST_F(Drawing, ABadFileIsToldByLineAndLeavesTheOpenDrawingAlone) {
   EXPECT_TRUE(Document().FullName().isEmpty());
 }
 
+TEST_F(Drawing, ArcsWithAbsurdAnglesOpenAsArcsOfOneTurnAtMost) {
+  const QString path = folder_.File(QStringLiteral("angles.dxf"));
+  // Angles past any turn, an endless one and a huge sweep: each arc is still a few points.
+  WriteBytes(path,
+             "0\nSECTION\n2\nENTITIES\n"
+             "0\nARC\n10\n0\n20\n0\n40\n1\n50\n1e300\n51\n90\n"
+             "0\nARC\n10\n0\n20\n0\n40\n1\n50\n0\n51\n1e12\n"
+             "0\nARC\n10\n0\n20\n0\n40\n1\n50\ninf\n51\n90\n"
+             "0\nARC\n10\n0\n20\n0\n40\n1\n50\n-270\n51\n450\n"
+             "0\nENDSEC\n0\nEOF\n");
+  const auto document = host_->Documents().Open(path);
+  const auto& entities = document->ModelSpace().Entities();
+  ASSERT_EQ(entities.size(), 4u);
+  for (const auto& arc : entities) {
+    size_t points = 0;
+    for (const auto& part : arc->Shape().paths) points += part.size();
+    EXPECT_LE(points, 73u) << arc->Handle().toStdString();
+  }
+  // -270 to 450 degrees is the quarter from 90 to 90 + 360: a whole turn, ending where it began.
+  const auto& turn = entities[3]->Shape().paths.at(0);
+  EXPECT_NEAR(turn.front()[0], 0, 1e-9);
+  EXPECT_NEAR(turn.front()[1], 1, 1e-9);
+  EXPECT_NEAR(turn.back()[1], 1, 1e-9);
+}
+
 }  // namespace
 }  // namespace trellis::test

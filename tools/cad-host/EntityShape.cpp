@@ -27,7 +27,15 @@ Point3 ExtrusionOf(const DxfRecord& record, int end) {
 // counter-clockwise), in world coordinates.
 void AppendArc(std::vector<Point3>& path, const ObjectAxes& axes, const Point3& centre, double r,
                double a0, double a1) {
-  while (a1 <= a0) a1 += 2 * std::numbers::pi;
+  // A file may hold any number as an angle: each is brought into one turn, so a huge or
+  // infinite one neither loops nor asks for millions of points.
+  if (!std::isfinite(a0) || !std::isfinite(a1) || !std::isfinite(r)) return;
+  const double turn = 2 * std::numbers::pi;
+  a0 = std::fmod(a0, turn);
+  a1 = std::fmod(a1, turn);
+  if (a0 < 0) a0 += turn;
+  if (a1 < 0) a1 += turn;
+  if (a1 <= a0) a1 += turn;
   const int steps = std::max(4, int(std::ceil((a1 - a0) / (2 * std::numbers::pi) * 72)));
   for (int i = 0; i <= steps; ++i) {
     const double a = a0 + (a1 - a0) * i / steps;
@@ -40,7 +48,7 @@ void AppendArc(std::vector<Point3>& path, const ObjectAxes& axes, const Point3& 
 // angle, negative clockwise), Q itself left for the next segment.
 void AppendSegment(std::vector<Point3>& path, const ObjectAxes& axes, const Point3& p,
                    const Point3& q, double bulge) {
-  if (std::abs(bulge) < 1e-12) {
+  if (!std::isfinite(bulge) || std::abs(bulge) < 1e-12) {
     path.push_back(axes.ToWorld(p));
     return;
   }
