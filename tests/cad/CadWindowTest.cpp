@@ -234,7 +234,7 @@ TEST(TypedPoints, AreReadAsCadProgramsWriteThem) {
   EXPECT_NEAR(polar->values[0], 0, 1e-12);
   EXPECT_NEAR(polar->values[1], 2, 1e-12);
   EXPECT_TRUE(cadhost::ParseTypedPoint(QStringLiteral("@"))->relative);
-  for (const char* bad : {"1,2,3,4", "1", "1;2", "1,2,x", "1,5,2.5.1", "", "@1<", "inf,0"}) {
+  for (const char* bad : {"1,2,3,4", "1", "1;2", "1,2,x", "1,5,2.5.1", "", "@1<", "inf,0", "@inf<0", "@1<nan"}) {
     EXPECT_FALSE(cadhost::ParseTypedPoint(QString::fromLatin1(bad))) << bad;
   }
 }

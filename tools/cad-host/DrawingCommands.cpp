@@ -67,9 +67,9 @@ std::optional<TypedPoint> ParseTypedPoint(const QString& text) {
     const QStringList parts = s.split(u'<');
     if (parts.size() != 2) return std::nullopt;
     const double distance = parts[0].toDouble(&ok);
-    if (!ok) return std::nullopt;
+    if (!ok || !std::isfinite(distance)) return std::nullopt;
     const double angle = parts[1].toDouble(&ok) * std::numbers::pi / 180;
-    if (!ok) return std::nullopt;
+    if (!ok || !std::isfinite(angle)) return std::nullopt;
     point.planar = true;
     point.values = {distance * std::cos(angle), distance * std::sin(angle), 0};
     return point;
