@@ -127,6 +127,17 @@ TEST_F(CadWindow, TypedPointsDrawALineThatIsOneUndoStep) {
   Type(QStringLiteral("КРУГ"));
   EXPECT_EQ(Document().ModelSpace().Entities().size(), 3u);
   EXPECT_TRUE(window_.CommandLine().History().contains(QStringLiteral("Неизвестная команда")));
+
+  // A segment a client erased meanwhile is taken back all the same: the line goes on from the
+  // point before it.
+  Type(QStringLiteral("LINE 10,0 20,0 30,0"));
+  Document().ModelSpace().Entities().back()->Erase();
+  Type(QStringLiteral("U"));
+  Type(QStringLiteral("20,5"));
+  Type(QString());
+  ASSERT_EQ(Document().ModelSpace().Entities().size(), 5u);
+  EXPECT_EQ(PathOf(*Document().ModelSpace().Entities().back()),
+            (std::vector<Point3>{{20, 0, 0}, {20, 5, 0}}));
 }
 
 TEST_F(CadWindow, ClicksSnapToEndPointsAndMiddlesThenToTheGrid) {

@@ -272,17 +272,20 @@ void DrawingCommands::Submit(const QString& text) {
     return;
   }
   if (phase_ == Phase::NextPoint && IsOneOf(word, {u"О", u"U", u"ОТМЕНИТЬ", u"UNDO"})) {
-    if (command_ == Command::Line && !made_.empty()) {
-      made_.back()->Erase();
+    // A client program may have erased the last piece meanwhile: it is gone already.
+    const auto takeBackLast = [this] {
+      if (!made_.back()->Erased()) made_.back()->Erase();
       made_.pop_back();
+    };
+    if (command_ == Command::Line && !made_.empty()) {
+      takeBackLast();
       points_.pop_back();
       lastPoint_ = points_.back();
     } else if (command_ == Command::Polyline && points_.size() > 1) {
       points_.pop_back();
       lastPoint_ = points_.back();
     } else if (command_ == Command::Point && !made_.empty()) {
-      made_.back()->Erase();
-      made_.pop_back();
+      takeBackLast();
     }
     Show();
     return;
