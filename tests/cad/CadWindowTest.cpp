@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -229,6 +230,21 @@ TEST_F(CadWindow, AFailedOpenIsToldAndKeepsTheDrawing) {
   EXPECT_TRUE(QTest::qWaitFor(
       [&] { return window_.windowTitle() == QStringLiteral("Trellis CAD - [Drawing1.dxf]*"); }))
       << window_.windowTitle().toStdString();
+}
+
+TEST_F(CadWindow, TheLayerListFollowsTheUndoOfAFrozenLayersSwitch) {
+  Document().Layers().Add(QStringLiteral("Frozen"))->SetFrozen(true);
+  auto* list = window_.findChild<cadhost::LayerPanel*>()->findChild<QTreeWidget*>();
+  constexpr int kOn = 2;
+  const auto row = [list] {
+    return list->findItems(QStringLiteral("Frozen"), Qt::MatchExactly, 1).value(0);
+  };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return row() != nullptr; }));
+  row()->setCheckState(kOn, Qt::Unchecked);
+  EXPECT_FALSE(Document().Layers().Find(QStringLiteral("Frozen"))->On());
+  window_.Commands().Undo();
+  EXPECT_TRUE(Document().Layers().Find(QStringLiteral("Frozen"))->On());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return row() && row()->checkState(kOn) == Qt::Checked; }));
 }
 
 TEST(TypedPoints, AreReadAsCadProgramsWriteThem) {

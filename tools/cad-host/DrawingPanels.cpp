@@ -148,11 +148,8 @@ void LayerPanel::Refresh() {
   if (document_ && !document_->Closed()) {
     state = Current() + u'\n';
     for (const auto& layer : document_->Layers().All()) {
-      state += QStringLiteral("%1|%2|%3|%4\n")
-                   .arg(layer->Name())
-                   .arg(layer->Visible())
-                   .arg(layer->Color())
-                   .arg(layer->Locked());
+      // What the list shows: the switch is On, whatever Freeze says.
+      state += QStringLiteral("%1|%2|%3\n").arg(layer->Name()).arg(layer->On()).arg(layer->Color());
     }
   }
   if (state == shown_) return;
