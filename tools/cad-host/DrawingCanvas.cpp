@@ -67,6 +67,8 @@ void DrawingCanvas::SetDocument(std::shared_ptr<HostDocument> document) {
   if (document != document_) {
     awaitingExtents_ = true;
     selection_.clear();
+    // Another drawing may live where a closed one did and be at its revision: build anew.
+    builtValid_ = false;
   }
   document_ = std::move(document);
   Refresh();
@@ -209,10 +211,11 @@ void DrawingCanvas::SetSelection(const EntityList& entities) {
 
 void DrawingCanvas::Rebuild() {
   const HostDocument* document = document_.get();
-  if (document == builtFor_ && view_ == builtView_ &&
+  if (builtValid_ && document == builtFor_ && view_ == builtView_ &&
       (!document || document->Revision() == builtRevision_)) {
     return;
   }
+  builtValid_ = true;
   builtFor_ = document;
   builtView_ = view_;
   builtRevision_ = document ? document->Revision() : 0;

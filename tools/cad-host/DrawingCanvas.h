@@ -159,6 +159,7 @@ class DrawingCanvas : public QWidget {
   double scale_ = 20;  // pixels per drawing unit
 
   // The projected drawing and what it was built for.
+  bool builtValid_ = false;
   const HostDocument* builtFor_ = nullptr;
   quint64 builtRevision_ = ~quint64(0);
   ViewKind builtView_ = ViewKind::Plan;
