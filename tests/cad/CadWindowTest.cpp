@@ -232,6 +232,23 @@ TEST_F(CadWindow, AFailedOpenIsToldAndKeepsTheDrawing) {
       << window_.windowTitle().toStdString();
 }
 
+TEST_F(CadWindow, ClosingAsksAboutAChangedDrawingAClientPutBehindAnother) {
+  Document().ModelSpace().AddLine({0, 0, 0}, {1, 1, 0});
+  const auto changed = host_->ActiveDocument();
+  host_->Documents().Add();
+  QString asked;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    asked = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+    box->close();  // Cancel
+  });
+  window_.close();
+  EXPECT_TRUE(asked.contains(QStringLiteral("Drawing1.dxf"))) << asked.toStdString();
+  EXPECT_TRUE(window_.isVisible());
+  EXPECT_EQ(Canvas().Document(), changed);
+}
+
 TEST_F(CadWindow, TheLayerListFollowsTheUndoOfAFrozenLayersSwitch) {
   Document().Layers().Add(QStringLiteral("Frozen"))->SetFrozen(true);
   auto* list = window_.findChild<cadhost::LayerPanel*>()->findChild<QTreeWidget*>();

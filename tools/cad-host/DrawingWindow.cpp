@@ -562,6 +562,23 @@ bool DrawingWindow::ConfirmDiscard() {
   return Save();
 }
 
+bool DrawingWindow::ConfirmDiscardAll() {
+  const auto application = application_.lock();
+  if (!application) return true;
+  // Drawings a client opened wait behind the active one: each changed one is shown while the
+  // user is asked about it, and stays shown when the user cancels.
+  const std::vector<std::shared_ptr<HostDocument>> documents = application->Documents().All();
+  for (const auto& document : documents) {
+    if (!document->Modified()) continue;
+    if (document != Active()) {
+      application->Documents().Activate(document);
+      SyncDocument();
+    }
+    if (!ConfirmDiscard()) return false;
+  }
+  return true;
+}
+
 void DrawingWindow::NewDrawing() {
   const auto application = application_.lock();
   if (!application || commands_->Picking() || !ConfirmDiscard()) return;
@@ -674,7 +691,7 @@ void DrawingWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (!quitting_ && !ConfirmDiscard()) {
+  if (!quitting_ && !ConfirmDiscardAll()) {
     event->ignore();
     return;
   }

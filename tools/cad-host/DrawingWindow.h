@@ -72,7 +72,9 @@ class DrawingWindow : public QMainWindow, public HostView {
   void OpenDrawing();
   bool Save();
   bool SaveAs();
+  // Asks about the active drawing; ...All about every changed one, before the window closes.
   bool ConfirmDiscard();
+  bool ConfirmDiscardAll();
   void AddRecent(const QString& path);
   void FillRecent();
   void CanvasKey(QKeyEvent* event);
