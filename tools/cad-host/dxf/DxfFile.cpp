@@ -2,6 +2,8 @@
 
 #include "app/TextCodec.h"
 
+#include <charconv>
+
 namespace trellis::cadhost {
 
 namespace {
@@ -113,6 +115,15 @@ QString DxfError::Text() const {
 
 QByteArray HandleText(quint64 handle) {
   return QByteArray::number(handle, 16).toUpper();
+}
+
+std::optional<quint64> ParseHandle(QByteArrayView text) {
+  text = text.trimmed();
+  if (text.isEmpty() || text.size() > 15) return std::nullopt;
+  quint64 value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+  return value;
 }
 
 }  // namespace trellis::cadhost

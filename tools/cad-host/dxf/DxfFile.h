@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -102,5 +103,8 @@ class DxfError : public std::runtime_error {
 };
 
 QByteArray HandleText(quint64 handle);
+// A handle as a file writes it (hexadecimal, blanks around allowed); none for anything else.
+// Fifteen digits at most, so one above the largest cannot overflow.
+std::optional<quint64> ParseHandle(QByteArrayView text);
 
 }  // namespace trellis::cadhost

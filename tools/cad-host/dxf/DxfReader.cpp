@@ -27,16 +27,6 @@ bool IsNumberCode(int code) {
          (code >= 440 && code <= 459) || (code >= 1010 && code <= 1071);
 }
 
-std::optional<quint64> ParseHandle(QByteArrayView text) {
-  text = Trim(text);
-  // Fifteen digits at most, so the seed above the largest cannot overflow.
-  if (text.isEmpty() || text.size() > 15) return std::nullopt;
-  quint64 value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
 int WholeNumber(std::optional<double> value, int otherwise) {
   if (!value || !(*value > -1e9 && *value < 1e9)) return otherwise;
   return int(*value);

@@ -16,15 +16,6 @@ bool SameName(QByteArrayView a, QByteArrayView b) {
   return Trim(a).compare(Trim(b), Qt::CaseInsensitive) == 0;
 }
 
-std::optional<quint64> ParseHandle(QByteArrayView text) {
-  text = Trim(text);
-  if (text.isEmpty() || text.size() > 15) return std::nullopt;
-  quint64 value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
 // The end (exclusive) of the object starting at From: the next code 0 pair.
 int ObjectEnd(const DxfRecord& record, int from) {
   int end = from + 1;
