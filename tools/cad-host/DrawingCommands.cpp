@@ -445,12 +445,9 @@ void DrawingCommands::Cancel() {
 EntityList DrawingCommands::Pickable() const {
   EntityList pickable;
   if (!document_) return pickable;
-  QHash<QString, bool> open;
-  for (const auto& layer : document_->Layers().All()) {
-    open.insert(layer->Name().toUpper(), layer->Visible() && !layer->Locked());
-  }
+  const HostLayers& layers = document_->Layers();
   for (const auto& entity : document_->ModelSpace().Entities()) {
-    if (entity->Drawn() && open.value(entity->Layer().toUpper())) pickable.push_back(entity);
+    if (layers.Offers(*entity)) pickable.push_back(entity);
   }
   return pickable;
 }

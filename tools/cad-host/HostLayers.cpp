@@ -2,6 +2,7 @@
 
 #include "automation/Arguments.h"
 #include "cad-host/HostDocument.h"
+#include "cad-host/HostEntity.h"
 #include "cad-host/ItemLookup.h"
 
 namespace trellis::cadhost {
@@ -75,6 +76,16 @@ HostLayers::HostLayers(std::weak_ptr<HostDocument> document) : document_(std::mo
 
 std::shared_ptr<HostLayer> HostLayers::Find(const QString& name) const {
   return byName_.value(name.toUpper());
+}
+
+bool HostLayers::Shows(const HostEntity& entity) const {
+  const auto layer = Find(entity.Layer());
+  return layer && layer->Visible();
+}
+
+bool HostLayers::Offers(const HostEntity& entity) const {
+  const auto layer = Find(entity.Layer());
+  return entity.Drawn() && layer && layer->Visible() && !layer->Locked();
 }
 
 void HostLayers::Adopt(DxfLayer layer) {

@@ -11,6 +11,7 @@
 namespace trellis::cadhost {
 
 class HostDocument;
+class HostEntity;
 
 // A layer: its colour, whether it is on, frozen (hidden and not regenerated) or locked (shown,
 // not pickable). The file's entry is kept so codes the host does not use survive.
@@ -53,6 +54,10 @@ class HostLayers : public TableDispatch<HostLayers> {
   std::shared_ptr<HostLayer> Add(const QString& name);
   std::shared_ptr<HostLayer> Find(const QString& name) const;
   const std::vector<std::shared_ptr<HostLayer>>& All() const { return layers_; }
+  // Whether the entity's layer is shown; Offers: whether the user may pick the entity (drawn,
+  // on a layer shown and not locked).
+  bool Shows(const HostEntity& entity) const;
+  bool Offers(const HostEntity& entity) const;
   // A layer of the drawing's file.
   void Adopt(DxfLayer layer);
 

@@ -17,17 +17,6 @@ namespace trellis::cadhost {
 
 namespace {
 
-bool OnVisibleLayer(const HostDocument& document, const HostEntity& entity) {
-  const auto layer = document.Layers().Find(entity.Layer());
-  return layer && layer->Visible();
-}
-
-// What the user may pick: drawn objects on layers shown and not locked.
-bool Pickable(const HostDocument& document, const HostEntity& entity) {
-  const auto layer = document.Layers().Find(entity.Layer());
-  return entity.Drawn() && layer && layer->Visible() && !layer->Locked();
-}
-
 // With group selection on (PICKSTYLE 1 or 3), picking a member of a selectable group picks the
 // visible members of the whole group.
 EntityList WithTheirGroups(HostDocument& document, const EntityList& picked) {
@@ -45,7 +34,7 @@ EntityList WithTheirGroups(HostDocument& document, const EntityList& picked) {
     if (!touched) continue;
     EntityList visible;
     for (const auto& member : items) {
-      if (OnVisibleLayer(document, *member)) visible.push_back(member);
+      if (document.Layers().Shows(*member)) visible.push_back(member);
     }
     AppendMissing(all, visible);
   }
@@ -74,7 +63,7 @@ void HostSelectionSet::SelectOnScreen(const EntityFilter& filter) {
   // The filter decides what can be picked at all, before the user sees the prompt.
   EntityList candidates;
   for (const auto& entity : document->ModelSpace().Entities()) {
-    if (Pickable(*document, *entity) && filter.Admits(*entity)) candidates.push_back(entity);
+    if (document->Layers().Offers(*entity) && filter.Admits(*entity)) candidates.push_back(entity);
   }
   EntityList admitted;
   for (const auto& entity : WithTheirGroups(*document, document->PickerOf().Pick(candidates))) {
