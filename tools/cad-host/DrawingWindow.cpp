@@ -622,14 +622,18 @@ bool DrawingWindow::Save() {
   const auto document = Active();
   if (!document) return false;
   if (document->FullName().isEmpty()) return SaveAs();
+  return SaveTo(*document, document->FullName());
+}
+
+bool DrawingWindow::SaveTo(HostDocument& document, const QString& path) {
   try {
-    document->SaveAs(document->FullName());
+    document.SaveAs(path);
   } catch (const AutomationError& error) {
     QMessageBox::warning(this, HostApplication::ProductName(),
                          QStringLiteral("Не удалось сохранить чертёж.\n\n%1").arg(error.Reason()));
     return false;
   }
-  AddRecent(document->FullName());
+  AddRecent(document.FullName());
   RefreshLook();
   return true;
 }
@@ -647,16 +651,7 @@ bool DrawingWindow::SaveAs() {
                                               kFileFilter);
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".dxf");
-  try {
-    document->SaveAs(path);
-  } catch (const AutomationError& error) {
-    QMessageBox::warning(this, HostApplication::ProductName(),
-                         QStringLiteral("Не удалось сохранить чертёж.\n\n%1").arg(error.Reason()));
-    return false;
-  }
-  AddRecent(document->FullName());
-  RefreshLook();
-  return true;
+  return SaveTo(*document, path);
 }
 
 void DrawingWindow::AddRecent(const QString& path) {

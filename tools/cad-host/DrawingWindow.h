@@ -72,6 +72,8 @@ class DrawingWindow : public QMainWindow, public HostView {
   void OpenDrawing();
   bool Save();
   bool SaveAs();
+  // Writes the drawing to Path; tells the user why when it cannot.
+  bool SaveTo(HostDocument& document, const QString& path);
   // Asks about the active drawing; ...All about every changed one, before the window closes.
   bool ConfirmDiscard();
   bool ConfirmDiscardAll();
