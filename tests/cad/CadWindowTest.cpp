@@ -7,6 +7,7 @@
 #include "cad-host/EntityFilter.h"
 #include "cad-host/HostApplication.h"
 #include "cad-host/HostDocument.h"
+#include "cad-host/HostDocuments.h"
 #include "cad-host/HostEntity.h"
 #include "cad-host/HostLayers.h"
 #include "cad-host/HostModelSpace.h"
