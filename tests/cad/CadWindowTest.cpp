@@ -234,6 +234,7 @@ TEST_F(CadWindow, AFailedOpenIsToldAndKeepsTheDrawing) {
 }
 
 TEST_F(CadWindow, ClosingAsksAboutAChangedDrawingAClientPutBehindAnother) {
+  host_->Set(QStringLiteral("Visible"), true);  // as a client or the user leaves it
   Document().ModelSpace().AddLine({0, 0, 0}, {1, 1, 0});
   const auto changed = host_->ActiveDocument();
   host_->Documents().Add();

@@ -43,4 +43,18 @@ class DrawingHistory {
   bool replaying_ = false;
 };
 
+// The step of a user command for the span of a scope, closed however the scope is left.
+class HistoryStep {
+ public:
+  HistoryStep(DrawingHistory& history, const QString& name) : history_(history) {
+    history_.Begin(name);
+  }
+  ~HistoryStep() { history_.End(); }
+  HistoryStep(const HistoryStep&) = delete;
+  HistoryStep& operator=(const HistoryStep&) = delete;
+
+ private:
+  DrawingHistory& history_;
+};
+
 }  // namespace trellis::cadhost

@@ -188,9 +188,11 @@ void LayerPanel::ItemChanged(QTreeWidgetItem* item, int column) {
   if (!layer) return;
   const bool on = item->checkState(kOnColumn) == Qt::Checked;
   if (layer->On() == on) return;
-  document_->History().Begin(on ? QStringLiteral("Включение слоя") : QStringLiteral("Отключение слоя"));
+  // The list shows what the user clicked already: the next refresh compares with the layer.
+  shown_.clear();
+  const HistoryStep step(document_->History(),
+                         on ? QStringLiteral("Включение слоя") : QStringLiteral("Отключение слоя"));
   layer->SetOn(on);
-  document_->History().End();
 }
 
 void LayerPanel::ItemClicked(QTreeWidgetItem* item, int column) {
@@ -199,9 +201,8 @@ void LayerPanel::ItemClicked(QTreeWidgetItem* item, int column) {
   if (!layer) return;
   AciColorDialog dialog(layer->Color(), this);
   if (dialog.exec() != QDialog::Accepted || dialog.Chosen() == layer->Color()) return;
-  document_->History().Begin(QStringLiteral("Цвет слоя"));
+  const HistoryStep step(document_->History(), QStringLiteral("Цвет слоя"));
   layer->SetColor(dialog.Chosen());
-  document_->History().End();
 }
 
 void LayerPanel::NewLayer() {

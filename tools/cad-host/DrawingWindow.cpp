@@ -553,6 +553,8 @@ bool DrawingWindow::ConfirmDiscard() {
                   QStringLiteral("Сохранить изменения в %1?").arg(document->Name()),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
   box.setDefaultButton(QMessageBox::Yes);
+  // Closing the question, or Escape, keeps the drawing open.
+  box.setEscapeButton(QMessageBox::Cancel);
   box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
   box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
   box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
