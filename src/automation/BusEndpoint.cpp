@@ -28,6 +28,11 @@ const QString kHold = QStringLiteral("Hold");
 const QString kRelease = QStringLiteral("Release");
 
 const QString kRootPath = QStringLiteral("/");
+// Calls on objects of one process that travel in one message: each entry is the object's path,
+// the kind of call (get, set, invoke), the member and the arguments; the answer is the results
+// so far, the index of the call that failed (-1 when none did) and its reason. The calls after
+// a failing one are not made.
+const QString kBatch = QStringLiteral("Batch");
 
 QString ReasonOf(const QDBusMessage& error) {
   const QString name = error.errorName();
@@ -242,6 +247,56 @@ QDBusMessage BusEndpoint::Await(const QDBusMessage& call, const QString& member)
   return reply;
 }
 
+std::vector<QVariant> BusEndpoint::CallAll(const std::vector<LateCall>& calls) {
+  std::vector<QVariant> answers;
+  answers.reserve(calls.size());
+  // One message per run of calls to one process.
+  for (size_t first = 0; first < calls.size();) {
+    const QString owner = static_cast<const RemoteObject*>(calls[first].object.get())->Owner();
+    size_t last = first;
+    QVariantList entries;
+    for (; last < calls.size(); ++last) {
+      const auto* remote = static_cast<const RemoteObject*>(calls[last].object.get());
+      if (remote->Owner() != owner) break;
+      const LateCall& call = calls[last];
+      try {
+        const QVariantList args = call.kind == LateCall::Kind::Get
+                                      ? QVariantList()
+                                      : ToWireList(call.args, *this, owner);
+        entries << QVariant(QVariantList{remote->Path(), int(call.kind), call.member,
+                                         QVariant(args)});
+      } catch (const AutomationError& error) {
+        throw AutomationError(call.member, error.Reason());
+      }
+    }
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(owner, kRootPath, LateBoundInterface(), kBatch);
+    message << QVariant(entries);
+    const CallInProgress inProgress(*this);
+    const QDBusMessage reply = Await(message, calls[first].member);
+    const QVariantList out = reply.arguments();
+    const qsizetype failed = out.value(1).toLongLong();
+    QVariantList results;
+    try {
+      results = FromWire(out.value(0), owner, *this).toList();
+    } catch (const AutomationError& error) {
+      throw AutomationError(calls[first].member, error.Reason());
+    }
+    if (failed >= 0 && first + size_t(failed) < last) {
+      throw AutomationError(calls[first + size_t(failed)].member, out.value(2).toString());
+    }
+    if (results.size() != qsizetype(last - first)) {
+      throw AutomationError(calls[first].member,
+                            QStringLiteral("the server answered %1 of %2 calls")
+                                .arg(results.size())
+                                .arg(last - first));
+    }
+    for (const QVariant& result : results) answers.push_back(result);
+    first = last;
+  }
+  return answers;
+}
+
 QVariant BusEndpoint::CallGet(const QString& owner, const QString& path, const QString& name) {
   QDBusMessage call =
       QDBusMessage::createMethodCall(owner, path, LateBoundInterface(), QStringLiteral("Get"));
@@ -306,6 +361,7 @@ bool BusEndpoint::handleMessage(const QDBusMessage& message, const QDBusConnecti
 }
 
 QDBusMessage BusEndpoint::Answer(const QDBusMessage& call) {
+  if (call.member() == kBatch && call.arguments().size() == 1) return AnswerBatch(call);
   // Held for the whole call: a nested call may drop the object from wherever else it lives.
   const DispatchRef target = exports_.Find(call.path());
   if (!target) {
@@ -345,6 +401,54 @@ QDBusMessage BusEndpoint::Answer(const QDBusMessage& call) {
                                    .arg(method)
                                    .arg(in.size())
                                    .arg(LateBoundInterface()));
+}
+
+QDBusMessage BusEndpoint::AnswerBatch(const QDBusMessage& call) {
+  const QString sender = call.service();
+  QVariantList entries;
+  try {
+    entries = FromWire(call.arguments().value(0), sender, *this).toList();
+  } catch (const AutomationError& error) {
+    return call.createErrorReply(LateBoundErrorName(), error.Reason());
+  }
+  QVariantList results;
+  qsizetype failed = -1;
+  QString reason;
+  for (qsizetype i = 0; i < entries.size() && failed < 0; ++i) {
+    const QVariantList entry = entries[i].toList();
+    const QString member = entry.value(2).toString();
+    try {
+      const int kind = entry.value(1).toInt();
+      if (entry.size() != 4 || kind < 0 || kind > 2) {
+        throw AutomationError(member, QStringLiteral("a batched call is not understood"));
+      }
+      // Held for the call: a nested call may drop the object from wherever else it lives.
+      const DispatchRef target = exports_.Find(entry[0].toString());
+      if (!target) {
+        throw AutomationError(member, QStringLiteral("no object at %1").arg(entry[0].toString()));
+      }
+      QVariantList args = entry[3].toList();
+      switch (LateCall::Kind(kind)) {
+        case LateCall::Kind::Get:
+          results << ToWire(target->Get(member), *this, sender);
+          break;
+        case LateCall::Kind::Set:
+          target->Set(member, args.value(0));
+          results << ToWire(QVariant(), *this, sender);
+          break;
+        case LateCall::Kind::Invoke:
+          results << ToWire(target->Invoke(member, args), *this, sender);
+          break;
+      }
+    } catch (const AutomationError& error) {
+      failed = i;
+      reason = error.Reason();
+    } catch (const std::exception& error) {
+      failed = i;
+      reason = QString::fromLocal8Bit(error.what());
+    }
+  }
+  return call.createReply(QVariantList{QVariant(results), QVariant(qlonglong(failed)), reason});
 }
 
 QString BusEndpoint::introspect(const QString& path) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "automation/CallsTogether.h"
 #include "automation/Dispatch.h"
 #include "automation/ObjectTable.h"
 #include "automation/WireValues.h"
@@ -51,6 +52,9 @@ class BusEndpoint : public QDBusVirtualObject,
                const QVariant& value);
   QVariant CallInvoke(const QString& owner, const QString& path, const QString& member,
                       QVariantList& args);
+  // Calls on remote objects of this endpoint, sent together and answered in order (see
+  // CallTogether).
+  std::vector<QVariant> CallAll(const std::vector<LateCall>& calls);
 
   QVariant ObjectToWire(const DispatchRef& object, const QString& receiver) override;
   DispatchRef ObjectAt(const QString& owner, const QString& path) override;
@@ -73,6 +77,7 @@ class BusEndpoint : public QDBusVirtualObject,
   explicit BusEndpoint(const QDBusConnection& connection);
 
   QDBusMessage Await(const QDBusMessage& call, const QString& member);
+  QDBusMessage AnswerBatch(const QDBusMessage& call);
   QDBusMessage Answer(const QDBusMessage& call);
   void TakeHold(const QDBusMessage& message);
   void TakeRelease(const QDBusMessage& message);

@@ -23,6 +23,8 @@ class RemoteObject : public Dispatch {
 
   const QString& Owner() const { return owner_; }
   const QString& Path() const { return path_; }
+  // The endpoint calls go through; none once it has closed.
+  std::shared_ptr<BusEndpoint> EndpointOrNull() const { return endpoint_.lock(); }
 
   QVariant Get(const QString& name) override;
   void Set(const QString& name, const QVariant& value) override;

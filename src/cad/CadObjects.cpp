@@ -5,8 +5,6 @@
 
 namespace trellis {
 
-namespace {
-
 CadPoint ToCadPoint(const QVariant& value, const QString& member) {
   const QVariantList list = ToList(value, member);
   if (list.size() != 3) {
@@ -19,6 +17,8 @@ CadPoint ToCadPoint(const QVariant& value, const QString& member) {
 QVariant PointValue(const CadPoint& point) {
   return QVariantList{point[0], point[1], point[2]};
 }
+
+namespace {
 
 QVariant ObjectArray(const std::vector<CadEntity>& entities) {
   QVariantList array;

@@ -16,6 +16,11 @@ namespace trellis {
 
 using CadPoint = std::array<double, 3>;
 
+// Coordinates as the hosts exchange them: an array of three numbers. ToCadPoint throws
+// AutomationError naming Member for anything else.
+CadPoint ToCadPoint(const QVariant& value, const QString& member);
+QVariant PointValue(const CadPoint& point);
+
 class CadObject {
  public:
   CadObject() = default;

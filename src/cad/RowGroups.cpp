@@ -2,7 +2,9 @@
 
 #include "app/LocaleNumbers.h"
 #include "app/Prompter.h"
+#include "automation/Arguments.h"
 #include "automation/AutomationError.h"
+#include "automation/CallsTogether.h"
 #include "cad/CadConnection.h"
 #include "cad/CadTableContext.h"
 #include "tables/TableHooks.h"
@@ -10,7 +12,9 @@
 
 #include <QVariantList>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace trellis {
 namespace {
@@ -59,26 +63,53 @@ int FindGroup(const CadGroups& groups, const QString& name) {
   return -1;
 }
 
+LateCall GetOf(const CadObject& object, const QString& member) {
+  return LateCall{object.Object(), LateCall::Kind::Get, member, {}};
+}
+
+// The picked objects From .. From+Count-1, asked for together.
+std::vector<CadEntity> PickedItems(const CadSelectionSet& picked, int from, int count) {
+  std::vector<LateCall> calls;
+  for (int i = from; i < from + count; ++i) {
+    calls.push_back(LateCall{picked.Object(), LateCall::Kind::Invoke, QStringLiteral("Item"), {i}});
+  }
+  std::vector<CadEntity> items;
+  for (const QVariant& answer : CallTogether(calls)) {
+    DispatchRef object = ObjectOf(answer);
+    if (!object) throw AutomationError(QStringLiteral("Item"), QStringLiteral("no object returned"));
+    items.emplace_back(std::move(object));
+  }
+  return items;
+}
+
 // Moves the picked objects into the emptied group by copies, since the host keeps an object's
 // group membership with the object: copies start free of the groups the originals were in.
-void FillGroupByCopies(CadTableContext& ctx, const CadSelectionSet& picked, const QString& name,
-                       double step) {
+// The objects go a hundred at a time, from the last one picked, each hundred's calls together.
+void FillGroupByCopies(CadTableContext& ctx, const std::vector<CadEntity>& picked,
+                       const QString& name, double step) {
   const CadConnection& cad = ctx.cad;
-  const int count = picked.Count();
+  const int count = int(picked.size());
   ctx.tables.window.StatusBar1.SetPanel(2, kProgress);
   const CadModelSpace modelSpace = cad.Document().ModelSpace();
   std::vector<CadEntity> copies(static_cast<size_t>(count));
-  for (int i = count - 1; i >= 0; --i) {
-    const CadEntity source = picked.Item(i);
-    const CadEntity copy = CopyEntity(modelSpace, source);
-    if (copy.IsSet()) {
-      source.Erase();
-      copies[size_t(i)] = copy;
-    } else {
+  for (int last = count - 1; last >= 0;) {
+    const int first = last / kProgressEvery * kProgressEvery;
+    std::vector<CadEntity> sources;
+    for (int i = last; i >= first; --i) sources.push_back(picked[size_t(i)]);
+    const std::vector<CadEntity> made = CopyEntities(modelSpace, sources);
+    std::vector<LateCall> erasures;
+    for (size_t k = 0; k < sources.size(); ++k) {
+      const size_t i = size_t(last) - k;
       // An object the program cannot re-create joins the group as it is.
-      copies[size_t(i)] = source;
+      copies[i] = made[k].IsSet() ? made[k] : sources[k];
+      if (made[k].IsSet()) {
+        erasures.push_back(LateCall{sources[k].Object(), LateCall::Kind::Invoke,
+                                    QStringLiteral("Erase"), {}});
+      }
     }
-    if (i % kProgressEvery == 0) ShowPercent(ctx, (count - i + 1) * step);
+    CallTogether(erasures);
+    ShowPercent(ctx, (count - first + 1) * step);
+    last = first - 1;
   }
   ctx.tables.window.StatusBar1.SetPanel(3, QStringLiteral("100"));
   cad.Document().Regen(1);
@@ -128,13 +159,25 @@ bool AssignSelectionToGroup(CadTableContext& ctx, const QString& name) {
 
   ctx.tables.window.StatusBar1.SetPanel(2, kProgress);
   const double step = 100.0 / (count + 1);
-  for (int i = 0; i < count; ++i) {
-    if (IsServiceLayer(picked.Item(i).Layer())) {
-      Warn(ctx, QStringLiteral("Не допускается выбор в служебном слое"),
-           QStringLiteral("Выбор объекта"));
-      return false;
+  // A hundred objects and their layers at a time, asked for together.
+  std::vector<CadEntity> items;
+  items.reserve(size_t(count));
+  for (int first = 0; first < count; first += kProgressEvery) {
+    const std::vector<CadEntity> chunk =
+        PickedItems(picked, first, std::min(kProgressEvery, count - first));
+    std::vector<LateCall> layerCalls;
+    for (const CadEntity& item : chunk) layerCalls.push_back(GetOf(item, QStringLiteral("Layer")));
+    const std::vector<QVariant> layers = CallTogether(layerCalls);
+    for (size_t k = 0; k < chunk.size(); ++k) {
+      const int i = first + int(k);
+      if (IsServiceLayer(ToText(layers[k], QStringLiteral("Layer")))) {
+        Warn(ctx, QStringLiteral("Не допускается выбор в служебном слое"),
+             QStringLiteral("Выбор объекта"));
+        return false;
+      }
+      if (i % kProgressEvery == 0) ShowPercent(ctx, i * step);
+      items.push_back(chunk[k]);
     }
-    if (i % kProgressEvery == 0) ShowPercent(ctx, i * step);
   }
   ctx.tables.window.StatusBar1.SetPanel(3, QStringLiteral("100"));
 
@@ -151,7 +194,7 @@ bool AssignSelectionToGroup(CadTableContext& ctx, const QString& name) {
   application.Update();
 
   if (cad.Host().isAutoCad) {
-    FillGroupByCopies(ctx, picked, name, step);
+    FillGroupByCopies(ctx, items, name, step);
   } else {
     document.SetVariable(QStringLiteral("USERS1"), name);
     cad.RunCadMacro(QStringLiteral("SetGroup"));
@@ -195,21 +238,76 @@ void SelectInCad(CadTableContext& ctx, const QString& filterTypes, const QString
   }
 }
 
-CadEntity CopyEntity(const CadModelSpace& modelSpace, const CadEntity& source) {
-  const int color = source.Color();
-  const QString layer = source.Layer();
-  const QString kind = source.ObjectName();
-  CadEntity copy;
-  if (kind == QLatin1String("AcDbLine")) {
-    copy = modelSpace.AddLine(source.StartPoint(), source.EndPoint());
-  } else if (kind == QLatin1String("AcDbPoint")) {
-    copy = modelSpace.AddPoint(source.Coordinates());
-  } else {
-    return copy;
+std::vector<CadEntity> CopyEntities(const CadModelSpace& modelSpace,
+                                    const std::vector<CadEntity>& sources) {
+  const QString colorName = QStringLiteral("Color");
+  const QString layerName = QStringLiteral("Layer");
+  const QString kindName = QStringLiteral("ObjectName");
+  std::vector<LateCall> reads;
+  for (const CadEntity& source : sources) {
+    reads.push_back(GetOf(source, colorName));
+    reads.push_back(GetOf(source, layerName));
+    reads.push_back(GetOf(source, kindName));
   }
-  copy.SetColor(color);
-  copy.SetLayer(layer);
-  return copy;
+  const std::vector<QVariant> facts = CallTogether(reads);
+  struct Kept {
+    int color;
+    QString layer;
+    bool line;
+  };
+  std::vector<std::optional<Kept>> kept;
+  std::vector<LateCall> geometry;
+  for (size_t k = 0; k < sources.size(); ++k) {
+    const QString kind = ToText(facts[3 * k + 2], kindName);
+    const bool line = kind == QLatin1String("AcDbLine");
+    if (!line && kind != QLatin1String("AcDbPoint")) {
+      kept.emplace_back();
+      continue;
+    }
+    kept.push_back(Kept{int(ToInteger(facts[3 * k], colorName)), ToText(facts[3 * k + 1], layerName),
+                        line});
+    if (line) {
+      geometry.push_back(GetOf(sources[k], QStringLiteral("StartPoint")));
+      geometry.push_back(GetOf(sources[k], QStringLiteral("EndPoint")));
+    } else {
+      geometry.push_back(GetOf(sources[k], QStringLiteral("Coordinates")));
+    }
+  }
+  const std::vector<QVariant> points = CallTogether(geometry);
+  std::vector<LateCall> additions;
+  size_t at = 0;
+  for (const auto& object : kept) {
+    if (!object) continue;
+    if (object->line) {
+      additions.push_back(LateCall{modelSpace.Object(), LateCall::Kind::Invoke,
+                                   QStringLiteral("AddLine"),
+                                   {PointValue(ToCadPoint(points[at], QStringLiteral("StartPoint"))),
+                                    PointValue(ToCadPoint(points[at + 1], QStringLiteral("EndPoint")))}});
+      at += 2;
+    } else {
+      additions.push_back(LateCall{modelSpace.Object(), LateCall::Kind::Invoke,
+                                   QStringLiteral("AddPoint"),
+                                   {PointValue(ToCadPoint(points[at], QStringLiteral("Coordinates")))}});
+      at += 1;
+    }
+  }
+  const std::vector<QVariant> added = CallTogether(additions);
+  std::vector<CadEntity> copies;
+  std::vector<LateCall> settings;
+  size_t next = 0;
+  for (const auto& object : kept) {
+    if (!object) {
+      copies.emplace_back();
+      continue;
+    }
+    DispatchRef copy = ObjectOf(added[next++]);
+    if (!copy) throw AutomationError(QStringLiteral("AddLine"), QStringLiteral("no object returned"));
+    settings.push_back(LateCall{copy, LateCall::Kind::Set, colorName, {object->color}});
+    settings.push_back(LateCall{copy, LateCall::Kind::Set, layerName, {object->layer}});
+    copies.emplace_back(std::move(copy));
+  }
+  CallTogether(settings);
+  return copies;
 }
 
 }  // namespace trellis

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace trellis {
 
 struct CadTableContext;
@@ -29,8 +31,10 @@ bool AssignSelectionToGroup(CadTableContext& ctx, const QString& name);
 // one (FilterType codes and FilterData values, separated by "|").
 void SelectInCad(CadTableContext& ctx, const QString& filterTypes, const QString& filterData);
 
-// A new line or point in model space like Source, on its layer and in its colour. Unset for
-// any other kind of object.
-CadEntity CopyEntity(const CadModelSpace& modelSpace, const CadEntity& source);
+// For each source, a new line or point in model space like it, on its layer and in its colour;
+// unset for any other kind of object. The calls for all the sources go to the host together
+// (the copies are made in the order of Sources).
+std::vector<CadEntity> CopyEntities(const CadModelSpace& modelSpace,
+                                    const std::vector<CadEntity>& sources);
 
 }  // namespace trellis

@@ -4,6 +4,7 @@
 #include "support/TestFiles.h"
 
 #include "automation/BusActivator.h"
+#include "automation/CallsTogether.h"
 #include "automation/BusNames.h"
 
 #include <QDBusConnectionInterface>
@@ -107,6 +108,41 @@ TEST_F(AutomationOverBus, ServerCallsTheCallersObjectWhileTheCallerWaits) {
                   QStringLiteral("Echo"), 5}),
             QVariant(5));
   EXPECT_EQ(mine->calls, 2);
+}
+
+TEST_F(AutomationOverBus, CallsSentTogetherAreMadeInOrderAndStopAtTheFirstFailure) {
+  const DispatchRef sample = activator_.CreateObject(kSample);
+  const DispatchRef child = ObjectOf(sample->Get(QStringLiteral("Child")));
+  using Kind = LateCall::Kind;
+  const std::vector<QVariant> answers = CallTogether({
+      {sample, Kind::Set, QStringLiteral("Value"), {5}},
+      {sample, Kind::Get, QStringLiteral("Value"), {}},
+      {sample, Kind::Invoke, QStringLiteral("Echo"), {ObjectValue(child)}},
+      {child, Kind::Set, QStringLiteral("Value"), {QStringLiteral("дочерний")}},
+      {sample, Kind::Invoke, QStringLiteral("IsChild"), {ObjectValue(child)}},
+  });
+  ASSERT_EQ(answers.size(), 5u);
+  EXPECT_FALSE(answers[0].isValid());
+  EXPECT_EQ(answers[1], QVariant(5));  // the set before it was made first
+  const DispatchRef echoed = ObjectOf(answers[2]);
+  ASSERT_NE(echoed, nullptr);
+  EXPECT_EQ(echoed->Get(QStringLiteral("Value")), QVariant(QStringLiteral("дочерний")));
+  EXPECT_EQ(answers[4], QVariant(true));
+  EXPECT_EQ(sample->Get(QStringLiteral("Calls")), QVariant(1));
+
+  // A failure names its member, and what follows it is not done.
+  const AutomationError failure = ErrorOf([&] {
+    CallTogether({{sample, Kind::Invoke, QStringLiteral("Echo"), {1}},
+                  {sample, Kind::Invoke, QStringLiteral("Fail"), {QStringLiteral("сломано")}},
+                  {sample, Kind::Set, QStringLiteral("Value"), {9}}});
+  });
+  EXPECT_EQ(failure.Member(), QStringLiteral("Fail"));
+  EXPECT_EQ(failure.Reason(), QStringLiteral("сломано"));
+  EXPECT_EQ(sample->Get(QStringLiteral("Value")), QVariant(5));
+  EXPECT_EQ(sample->Get(QStringLiteral("Calls")), QVariant(2));
+  EXPECT_EQ(ErrorOf([&] { CallTogether({{sample, Kind::Get, QStringLiteral("Nothing"), {}}}); })
+                .Member(),
+            QStringLiteral("Nothing"));
 }
 
 TEST_F(AutomationOverBus, FailuresInTheServerComeBackWithMemberAndReason) {
