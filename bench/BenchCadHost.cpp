@@ -23,7 +23,6 @@ class EverythingPicker : public Picker {
   EntityList Pick(const EntityList& candidates) override { return candidates; }
 };
 
-class NoWindow : public HostView {};
 
 }  // namespace
 

@@ -26,7 +26,7 @@ class NoPicker : public Picker {
 
 struct Scene {
   NoPicker picker;
-  HostView view;
+  NoWindow view;
   std::shared_ptr<HostApplication> application =
       HostApplication::Create({picker, view}, QStringLiteral("."));
   DrawingCanvas canvas;

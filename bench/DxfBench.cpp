@@ -106,7 +106,6 @@ class NobodyPicks : public Picker {
  public:
   EntityList Pick(const EntityList&) override { return {}; }
 };
-class NoWindow : public HostView {};
 
 void BM_OpenDrawing100kLines(benchmark::State& state) {
   Fixture& fixture = Shared();

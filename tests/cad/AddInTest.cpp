@@ -64,7 +64,7 @@ class AddInRegistration : public ::testing::Test {
   const QString carol2024_ = Users(QStringLiteral("carol/AppData/Roaming/ZWSoft/2024"));
   ScriptedPrompter prompter_;
   ScriptedPicker picker_;
-  cadhost::HostView view_;
+  cadhost::NoWindow view_;
   CadApplication application_{
       cadhost::HostApplication::Create({picker_, view_}, hostFolder_.Path())};
 };

@@ -86,7 +86,7 @@ class CadTableFixture {
 
   TableFixture t_;
   ScriptedPicker picker_;
-  cadhost::HostView view_;
+  cadhost::NoWindow view_;
   std::shared_ptr<cadhost::HostApplication> host_;
   InProcessActivator activator_;
   NoWindowSwitcher windows_;

@@ -287,7 +287,7 @@ TEST(TypedPoints, AreReadAsCadProgramsWriteThem) {
 
 TEST(CadConvert, WritesAGoodDrawingAndRefusesAMissingOne) {
   TempFolder folder;
-  cadhost::HostView view;
+  cadhost::NoWindow view;
   struct : cadhost::Picker {
     cadhost::EntityList Pick(const cadhost::EntityList&) override { return {}; }
   } picker;

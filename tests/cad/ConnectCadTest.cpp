@@ -74,7 +74,7 @@ class ConnectCadRules : public ::testing::Test {
   SettingsStore settings_{settingsFolder_.Path()};
   ScriptedPrompter prompter_;
   ScriptedPicker picker_;
-  cadhost::HostView view_;
+  cadhost::NoWindow view_;
   RecordingActivator activator_;
   RecordingSwitcher windows_;
   int made_ = 0;

@@ -23,7 +23,7 @@ class HostModel : public ::testing::Test {
   }
 
   ScriptedPicker picker_;
-  cadhost::HostView view_;
+  cadhost::NoWindow view_;
   TempFolder folder_;
   std::shared_ptr<cadhost::HostApplication> host_ =
       cadhost::HostApplication::Create({picker_, view_}, folder_.Path());

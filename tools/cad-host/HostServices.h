@@ -19,17 +19,28 @@ class Picker {
   virtual EntityList Pick(const EntityList& candidates) = 0;
 };
 
-// What the model tells the host's window, if there is one. Without a window nothing happens.
+// What the model tells the host's window.
 class HostView {
  public:
   virtual ~HostView() = default;
   // The drawing changed: redraw when convenient.
-  virtual void DrawingChanged() {}
-  // Visible, WindowState or the caption changed.
-  virtual void WindowStateChanged() {}
-  virtual void BringToFront() {}
-  virtual qint64 WindowHandle() const { return 0; }
-  virtual void QuitRequested() {}
+  virtual void DrawingChanged() = 0;
+  // Visible, WindowState, the active drawing or its name changed.
+  virtual void WindowStateChanged() = 0;
+  virtual void BringToFront() = 0;
+  virtual qint64 WindowHandle() const = 0;
+  virtual void QuitRequested() = 0;
+};
+
+// A host without a window (a conversion, a test, a benchmark): there is nothing to draw or to
+// bring forward, and a client's Quit ends the application.
+class NoWindow : public HostView {
+ public:
+  void DrawingChanged() override {}
+  void WindowStateChanged() override {}
+  void BringToFront() override {}
+  qint64 WindowHandle() const override { return 0; }
+  void QuitRequested() override;
 };
 
 // The services a drawing works with; both outlive the model.

@@ -43,7 +43,7 @@ int Convert(int argc, char** argv) {
     return 1;
   }
   NoPicker picker;
-  HostView view;
+  NoWindow view;
   const auto application = HostApplication::Create(HostServices{picker, view},
                                                    QCoreApplication::applicationDirPath());
   try {
