@@ -501,6 +501,10 @@ void DrawingWindow::QuitRequested() {
   QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
+void DrawingWindow::ClientLeft() {
+  if (commands_->Picking()) commands_->Cancel();
+}
+
 EntityList DrawingWindow::PickOnScreen(const EntityList& candidates) {
   if (commands_->Picking()) return {};
   const auto application = application_.lock();

@@ -46,6 +46,8 @@ class DrawingWindow : public QMainWindow, public HostView {
   void BringToFront() override;
   qint64 WindowHandle() const override;
   void QuitRequested() override;
+  // A client left the bus: a pick it may have asked for ends with nothing picked.
+  void ClientLeft();
 
   // The pick of a client program, made by the user on this window.
   EntityList PickOnScreen(const EntityList& candidates);

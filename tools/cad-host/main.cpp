@@ -115,6 +115,9 @@ int main(int argc, char** argv) {
     endpoint->Publish(progId, application);
     lifeline =
         std::make_unique<BusLifeline>(endpoint->Connection(), [&window] { window.QuitRequested(); });
+    // Nobody is left to take the answer of a pick the departed client asked for.
+    QObject::connect(endpoint.get(), &BusEndpoint::PeerLeft, &window,
+                     [&window](const QString&) { window.ClientLeft(); });
   } catch (const AutomationError& error) {
     std::fprintf(stderr, "trellis-cad: %s\n", error.what());
     if (parser.isSet(automation)) return 2;
