@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -287,8 +288,10 @@ void Reader::SplitGroups(std::vector<DxfRecord>& objects) {
   if (!objects.empty() && isType(objects.front(), "DICTIONARY")) {
     const DxfRecord& root = objects.front();
     for (int i = 0; i + 1 < root.Size(); ++i) {
+      // A reference that is no handle names no dictionary: the groups are then made anew.
       if (root.Code(i) == 3 && Trim(root.Value(i)) == QByteArrayView("ACAD_GROUP") &&
-          (root.Code(i + 1) == 350 || root.Code(i + 1) == 360)) {
+          (root.Code(i + 1) == 350 || root.Code(i + 1) == 360) &&
+          ParseHandle(root.Value(i + 1))) {
         file_.groupDictionaryHandle = Trim(root.Value(i + 1)).toByteArray().toUpper();
         break;
       }
@@ -305,6 +308,7 @@ void Reader::SplitGroups(std::vector<DxfRecord>& objects) {
     }
   }
   const DxfCodec codec = file_.Codec();
+  QSet<QByteArray> named(groupObjects.keyBegin(), groupObjects.keyEnd());
   if (dictionary) {
     for (int i = 0; i + 1 < dictionary->Size(); ++i) {
       if (dictionary->Code(i) != 3 ||
@@ -313,14 +317,25 @@ void Reader::SplitGroups(std::vector<DxfRecord>& objects) {
       }
       const QByteArray handle = Trim(dictionary->Value(i + 1)).toByteArray().toUpper();
       const DxfRecord* object = groupObjects.value(handle);
-      if (!object) continue;
+      // One GROUP object is one group, whatever names the dictionary gives it.
+      if (!object || !named.contains(handle)) continue;
+      named.remove(handle);
+      // A file with two OBJECTS sections may name a group twice; the first one counts.
+      const QString name = codec.Decode(dictionary->Value(i));
+      if (std::any_of(file_.groups.begin(), file_.groups.end(), [&](const DxfGroup& known) {
+            return known.handle == handle || known.name.compare(name, Qt::CaseInsensitive) == 0;
+          })) {
+        continue;
+      }
       DxfGroup group;
-      group.name = codec.Decode(dictionary->Value(i));
+      group.name = name;
       group.handle = handle;
       group.description = codec.Decode(object->ValueOf(300));
       group.selectable = object->NumberOf(71).value_or(1) != 0;
       for (int m = 0; m < object->Size(); ++m) {
-        if (object->Code(m) == 340) group.members.push_back(Trim(object->Value(m)).toByteArray().toUpper());
+        // A member that is no handle refers to nothing.
+        if (object->Code(m) != 340) continue;
+        if (const auto member = ParseHandle(object->Value(m))) group.members.push_back(HandleText(*member));
       }
       file_.groups.push_back(std::move(group));
     }
