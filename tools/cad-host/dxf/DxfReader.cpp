@@ -11,12 +11,9 @@ namespace trellis::cadhost {
 
 namespace {
 
+// As the writer trims: a stray carriage return is white space too.
 QByteArrayView Trim(QByteArrayView text) {
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  while (begin != end && (*begin == ' ' || *begin == '\t')) ++begin;
-  while (end != begin && (end[-1] == ' ' || end[-1] == '\t')) --end;
-  return QByteArrayView(begin, end - begin);
+  return text.trimmed();
 }
 
 // Group codes whose values are numbers (the DXF reference's ranges of reals and integers).
