@@ -231,7 +231,7 @@ void TranslateRecord(DxfRecord& record, EntityKind kind, const Point3& by) {
         }
         return;
       }
-      const int flags = int(record.NumberOf(70).value_or(0));
+      const int flags = DxfWholeNumber(record.NumberOf(70), 0);
       const bool threeD = (flags & (8 | 16 | 64)) != 0;
       if (threeD) {
         // The vertices carry world coordinates; the polyline's own point is a dummy.

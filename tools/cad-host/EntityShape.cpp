@@ -77,7 +77,7 @@ void AppendSegment(std::vector<Point3>& path, const ObjectAxes& axes, const Poin
 void LightweightPolyline(const DxfRecord& record, EntityShape& shape) {
   const ObjectAxes axes(ExtrusionOf(record, record.Size()));
   const double elevation = Number(record, 38, 0);
-  const bool closed = (int(Number(record, 70, 0)) & 1) != 0;
+  const bool closed = (DxfWholeNumber(record.NumberOf(70), 0) & 1) != 0;
   std::vector<Point3> vertices;
   std::vector<double> bulges;
   for (int i = 0; i < record.Size(); ++i) {
@@ -112,7 +112,7 @@ struct Vertex {
 void OldStylePolyline(const DxfRecord& record, EntityShape& shape) {
   int mainEnd = record.IndexOf(0, 0, 1);
   if (mainEnd < 0) mainEnd = record.Size();
-  const int flags = int(Number(record, 70, 0));
+  const int flags = DxfWholeNumber(record.NumberOf(70), 0);
   const bool closed = (flags & 1) != 0;
   std::vector<Vertex> vertices;
   for (int start = mainEnd; start >= 0 && start < record.Size();
@@ -128,8 +128,8 @@ void OldStylePolyline(const DxfRecord& record, EntityShape& shape) {
         case 20: v.at[1] = value; break;
         case 30: v.at[2] = value; break;
         case 42: v.bulge = value; break;
-        case 70: v.flags = int(value); break;
-        case 71: case 72: case 73: case 74: v.face[size_t(record.Code(i) - 71)] = int(value); break;
+        case 70: v.flags = DxfWholeNumber(value, 0); break;
+        case 71: case 72: case 73: case 74: v.face[size_t(record.Code(i) - 71)] = DxfWholeNumber(value, 0); break;
         default: break;
       }
     }
@@ -160,8 +160,8 @@ void OldStylePolyline(const DxfRecord& record, EntityShape& shape) {
   }
   if (flags & 16) {
     // A polygon mesh of M rows of N vertices: draw its rows and columns.
-    const int m = int(Number(record, 71, 0));
-    const int n = int(Number(record, 72, 0));
+    const int m = DxfWholeNumber(record.NumberOf(71), 0);
+    const int n = DxfWholeNumber(record.NumberOf(72), 0);
     if (m > 0 && n > 0 && size_t(m) * size_t(n) <= vertices.size()) {
       for (int row = 0; row < m; ++row) {
         std::vector<Point3> path;

@@ -21,7 +21,7 @@ QString ObjectNameOf(const HostEntity& entity) {
     case EntityKind::MText: return QStringLiteral("AcDbMText");
     case EntityKind::Polyline:
       if (entity.TypeName() == QLatin1String("LWPOLYLINE")) return QStringLiteral("AcDbPolyline");
-      return (int(entity.Record().NumberOf(70).value_or(0)) & 8) ? QStringLiteral("AcDb3dPolyline")
+      return (DxfWholeNumber(entity.Record().NumberOf(70), 0) & 8) ? QStringLiteral("AcDb3dPolyline")
                                                                   : QStringLiteral("AcDb2dPolyline");
     case EntityKind::Other: break;
   }
@@ -54,7 +54,7 @@ void HostEntity::ReplaceRecord(DxfRecord record, const DxfCodec& codec) {
                                          : QStringLiteral("0");
   const int color = record_.IndexOf(62);
   color_ = color >= 0 && color < mainEnd
-               ? int(ParseDxfNumber(record_.Value(color)).value_or(kByLayer))
+               ? DxfWholeNumber(ParseDxfNumber(record_.Value(color)), kByLayer)
                : kByLayer;
   shape_ = ShapeOf(record_, kind_, codec);
 }

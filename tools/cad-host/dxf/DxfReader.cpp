@@ -25,11 +25,6 @@ bool IsNumberCode(int code) {
          (code >= 440 && code <= 459) || (code >= 1010 && code <= 1071);
 }
 
-int WholeNumber(std::optional<double> value, int otherwise) {
-  if (!value || !(*value > -1e9 && *value < 1e9)) return otherwise;
-  return int(*value);
-}
-
 QString Shown(QByteArrayView text) {
   return QString::fromLatin1(text.first(qMin<qsizetype>(text.size(), 40)));
 }
@@ -467,8 +462,8 @@ DxfFile Reader::Read() {
   for (DxfRecord& entry : layerEntries_) {
     DxfLayer layer;
     layer.name = codec.Decode(entry.ValueOf(2));
-    const int color = WholeNumber(entry.NumberOf(62), 7);
-    const int flags = WholeNumber(entry.NumberOf(70), 0);
+    const int color = DxfWholeNumber(entry.NumberOf(62), 7);
+    const int flags = DxfWholeNumber(entry.NumberOf(70), 0);
     layer.on = color >= 0;
     layer.color = color < 0 ? -color : color;
     layer.frozen = (flags & 1) != 0;

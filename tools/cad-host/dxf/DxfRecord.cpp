@@ -63,6 +63,11 @@ void DxfRecord::SetOrInsert(int code, QByteArrayView value, int where) {
   }
 }
 
+int DxfWholeNumber(std::optional<double> value, int otherwise) {
+  if (!value || !(*value > -1e9 && *value < 1e9)) return otherwise;
+  return int(*value);
+}
+
 QByteArray DxfNumber(double value) {
   char buffer[32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);

@@ -41,6 +41,9 @@ class DxfRecord {
   QByteArray text_;
 };
 
+// A whole number of a DXF value (flags, colours, counts); Otherwise for none or one out of range.
+int DxfWholeNumber(std::optional<double> value, int otherwise);
+
 // DXF numbers as the file holds them: shortest text that reads back to the same double.
 QByteArray DxfNumber(double value);
 std::optional<double> ParseDxfNumber(QByteArrayView text);

@@ -346,7 +346,7 @@ void Writer::WriteLayers() {
     }
     DxfRecord entry = layer.record;
     const int end = ObjectEnd(entry, 0);
-    const int kept = int(entry.NumberOf(70).value_or(0)) & ~5;
+    const int kept = DxfWholeNumber(entry.NumberOf(70), 0) & ~5;
     const int flags = kept | (layer.frozen ? 1 : 0) | (layer.locked ? 4 : 0);
     // An unchanged name keeps its bytes: entities name their layer with the same ones.
     const int nameIndex = IndexIn(entry, 2, 1, end);
