@@ -16,10 +16,7 @@ constexpr int kByLayer = 256;
 // Where a pair of the common entity data goes when the record lacks it: after the entity
 // subclass marker, or after the handle and owner of a file without markers.
 int CommonDataPlace(const DxfRecord& record, int from = 0) {
-  const int end = [&] {
-    const int next = record.IndexOf(kType, 0, from + 1);
-    return next < 0 ? record.Size() : next;
-  }();
+  const int end = record.PartEnd(from);
   for (int i = from + 1; i < end; ++i) {
     if (record.Code(i) == kSubclass && record.Value(i) == "AcDbEntity") return i + 1;
   }
@@ -43,11 +40,6 @@ std::vector<int> PartStarts(const DxfRecord& record) {
     if (record.Code(i) == kType) starts.push_back(i);
   }
   return starts;
-}
-
-int PartEnd(const DxfRecord& record, int start) {
-  const int next = record.IndexOf(kType, 0, start + 1);
-  return next < 0 ? record.Size() : next;
 }
 
 void AddToCoordinate(DxfRecord& record, int index, int axisCode, double by) {
@@ -171,7 +163,7 @@ DxfRecord MakePolylineRecord(const std::function<QByteArray()>& nextHandle, QByt
 void SetRecordLayer(DxfRecord& record, QByteArrayView layer) {
   // The parts of a polyline or a block reference share its layer.
   for (const int start : PartStarts(record)) {
-    const int end = PartEnd(record, start);
+    const int end = record.PartEnd(start);
     const int index = record.IndexOf(kLayer, 0, start);
     if (index >= 0 && index < end) {
       record.Replace(index, layer);
@@ -182,7 +174,7 @@ void SetRecordLayer(DxfRecord& record, QByteArrayView layer) {
 }
 
 void SetRecordColor(DxfRecord& record, int color) {
-  const int end = PartEnd(record, 0);
+  const int end = record.PartEnd();
   const int index = record.IndexOf(kColor);
   const bool present = index >= 0 && index < end;
   if (color == kByLayer) {
@@ -199,7 +191,7 @@ void SetRecordColor(DxfRecord& record, int color) {
 }
 
 void TranslateRecord(DxfRecord& record, EntityKind kind, const Point3& by) {
-  const int mainEnd = PartEnd(record, 0);
+  const int mainEnd = record.PartEnd();
   switch (kind) {
     case EntityKind::Line:
       TranslatePoints(record, 10, by, 0, mainEnd);
@@ -215,7 +207,7 @@ void TranslateRecord(DxfRecord& record, EntityKind kind, const Point3& by) {
       // Planar objects keep their points in their own coordinate system.
       const Point3 local = ObjectAxes(ExtrusionOf(record)).ToLocal(by);
       TranslatePoints(record, 10, local, 0, mainEnd);
-      if (kind == EntityKind::Text) TranslatePoints(record, 11, local, 0, PartEnd(record, 0));
+      if (kind == EntityKind::Text) TranslatePoints(record, 11, local, 0, record.PartEnd());
       return;
     }
     case EntityKind::Polyline: {
@@ -235,7 +227,7 @@ void TranslateRecord(DxfRecord& record, EntityKind kind, const Point3& by) {
       const bool threeD = (flags & (8 | 16 | 64)) != 0;
       if (threeD) {
         // The vertices carry world coordinates; the polyline's own point is a dummy.
-        TranslatePoints(record, 10, by, PartEnd(record, 0), record.Size());
+        TranslatePoints(record, 10, by, record.PartEnd(), record.Size());
         return;
       }
       // A 2D polyline: its own point holds the height, the vertices the plane coordinates.
@@ -243,7 +235,7 @@ void TranslateRecord(DxfRecord& record, EntityKind kind, const Point3& by) {
       if (z >= 0 && z < mainEnd) {
         AddToCoordinate(record, z, 30, local[2]);
       }
-      TranslatePoints(record, 10, {local[0], local[1], 0}, PartEnd(record, 0), record.Size(),
+      TranslatePoints(record, 10, {local[0], local[1], 0}, record.PartEnd(), record.Size(),
                       false);
       return;
     }
@@ -307,7 +299,7 @@ Point3 RecordPoint(const DxfRecord& record, int xCode, int nth) {
 void SetRecordPoint(DxfRecord& record, int xCode, const Point3& point) {
   int index = record.IndexOf(xCode);
   if (index < 0) {
-    index = PartEnd(record, 0);
+    index = record.PartEnd();
     record.Insert(index, xCode, DxfNumber(point[0]));
   } else {
     record.Replace(index, DxfNumber(point[0]));

@@ -110,8 +110,7 @@ struct Vertex {
 };
 
 void OldStylePolyline(const DxfRecord& record, EntityShape& shape) {
-  int mainEnd = record.IndexOf(0, 0, 1);
-  if (mainEnd < 0) mainEnd = record.Size();
+  const int mainEnd = record.PartEnd();
   const int flags = DxfWholeNumber(record.NumberOf(70), 0);
   const bool closed = (flags & 1) != 0;
   std::vector<Vertex> vertices;
@@ -119,8 +118,7 @@ void OldStylePolyline(const DxfRecord& record, EntityShape& shape) {
        start = record.IndexOf(0, 0, start + 1)) {
     if (record.Value(start).trimmed() != "VERTEX") continue;
     Vertex v{{0, 0, 0}, 0, 0, {0, 0, 0, 0}};
-    int end = record.IndexOf(0, 0, start + 1);
-    if (end < 0) end = record.Size();
+    const int end = record.PartEnd(start);
     for (int i = start + 1; i < end; ++i) {
       const double value = ParseDxfNumber(record.Value(i)).value_or(0);
       switch (record.Code(i)) {
@@ -251,8 +249,7 @@ QString PlainMText(const QString& text) {
 
 EntityShape ShapeOf(const DxfRecord& record, EntityKind kind, const DxfCodec& codec) {
   EntityShape shape;
-  int mainEnd = record.IndexOf(0, 0, 1);
-  if (mainEnd < 0) mainEnd = record.Size();
+  const int mainEnd = record.PartEnd();
   const int space = record.IndexOf(67);
   shape.paperSpace = space >= 0 && space < mainEnd && record.Value(space).trimmed() == "1";
   switch (kind) {

@@ -47,8 +47,7 @@ void HostEntity::ReplaceRecord(DxfRecord record, const DxfCodec& codec) {
   kind_ = KindOfRecord(record_);
   typeName_ = record_.Empty() ? QString() : QString::fromLatin1(record_.Value(0).trimmed());
   handle_ = QString::fromLatin1(record_.ValueOf(5).trimmed());
-  int mainEnd = record_.IndexOf(0, 0, 1);
-  if (mainEnd < 0) mainEnd = record_.Size();
+  const int mainEnd = record_.PartEnd();
   const int layer = record_.IndexOf(8);
   layer_ = layer >= 0 && layer < mainEnd ? codec.Decode(record_.Value(layer))
                                          : QStringLiteral("0");

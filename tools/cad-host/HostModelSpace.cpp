@@ -21,24 +21,25 @@ QByteArray HostModelSpace::CurrentLayer(HostDocument& document) const {
   return document.Codec().Encode(document.Variables().Get(QStringLiteral("CLAYER")).toString());
 }
 
+std::shared_ptr<HostEntity> HostModelSpace::Place(HostDocument& document, DxfRecord record) {
+  auto entity = std::make_shared<HostEntity>(document.weak_from_this(), std::move(record),
+                                             document.Codec());
+  document.AddEntity(entity);
+  return entity;
+}
+
 std::shared_ptr<HostEntity> HostModelSpace::AddLine(const Point3& start, const Point3& end) {
   const auto document = Document(QStringLiteral("AddLine"));
-  auto line = std::make_shared<HostEntity>(
-      document, MakeLineRecord(document->NextHandle().toLatin1(), document->ModelSpaceHandle(),
-                               CurrentLayer(*document), start, end),
-      document->Codec());
-  document->AddEntity(line);
-  return line;
+  return Place(*document, MakeLineRecord(document->NextHandle().toLatin1(),
+                                         document->ModelSpaceHandle(), CurrentLayer(*document),
+                                         start, end));
 }
 
 std::shared_ptr<HostEntity> HostModelSpace::AddPoint(const Point3& position) {
   const auto document = Document(QStringLiteral("AddPoint"));
-  auto point = std::make_shared<HostEntity>(
-      document, MakePointRecord(document->NextHandle().toLatin1(), document->ModelSpaceHandle(),
-                                CurrentLayer(*document), position),
-      document->Codec());
-  document->AddEntity(point);
-  return point;
+  return Place(*document, MakePointRecord(document->NextHandle().toLatin1(),
+                                          document->ModelSpaceHandle(), CurrentLayer(*document),
+                                          position));
 }
 
 std::shared_ptr<HostEntity> HostModelSpace::AddPolyline(const std::vector<Point3>& points,
@@ -48,13 +49,10 @@ std::shared_ptr<HostEntity> HostModelSpace::AddPolyline(const std::vector<Point3
     throw AutomationError(QStringLiteral("AddPolyline"),
                           QStringLiteral("a polyline needs two points or more"));
   }
-  auto polyline = std::make_shared<HostEntity>(
-      document,
-      MakePolylineRecord([&] { return document->NextHandle().toLatin1(); },
-                         document->ModelSpaceHandle(), CurrentLayer(*document), points, closed),
-      document->Codec());
-  document->AddEntity(polyline);
-  return polyline;
+  return Place(*document,
+               MakePolylineRecord([&] { return document->NextHandle().toLatin1(); },
+                                  document->ModelSpaceHandle(), CurrentLayer(*document), points,
+                                  closed));
 }
 
 std::shared_ptr<HostEntity> HostModelSpace::AddCopy(const HostEntity& source, const Point3& offset) {
@@ -62,9 +60,7 @@ std::shared_ptr<HostEntity> HostModelSpace::AddCopy(const HostEntity& source, co
   DxfRecord record =
       CopyRecord(source.Record(), [&] { return document->NextHandle().toLatin1(); });
   TranslateRecord(record, source.KindOf(), offset);
-  auto copy = std::make_shared<HostEntity>(document, std::move(record), document->Codec());
-  document->AddEntity(copy);
-  return copy;
+  return Place(*document, std::move(record));
 }
 
 void HostModelSpace::Insert(std::shared_ptr<HostEntity> entity, int index) {

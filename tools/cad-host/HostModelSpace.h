@@ -3,6 +3,7 @@
 #include "automation/MemberTable.h"
 #include "cad-host/Geometry.h"
 #include "cad-host/HostServices.h"
+#include "cad-host/dxf/DxfRecord.h"
 
 #include <memory>
 #include <vector>
@@ -35,6 +36,8 @@ class HostModelSpace : public TableDispatch<HostModelSpace> {
  private:
   std::shared_ptr<HostDocument> Document(const QString& member) const;
   QByteArray CurrentLayer(HostDocument& document) const;
+  // A new object of the drawing, recorded for undo.
+  std::shared_ptr<HostEntity> Place(HostDocument& document, DxfRecord record);
 
   std::weak_ptr<HostDocument> document_;
   EntityList entities_;

@@ -43,6 +43,11 @@ int DxfRecord::IndexOf(int code, int nth, int from) const {
   return -1;
 }
 
+int DxfRecord::PartEnd(int start) const {
+  const int next = IndexOf(0, 0, start + 1);
+  return next < 0 ? Size() : next;
+}
+
 QByteArrayView DxfRecord::ValueOf(int code) const {
   const int index = IndexOf(code);
   return index < 0 ? QByteArrayView() : Value(index);

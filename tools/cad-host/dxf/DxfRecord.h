@@ -28,6 +28,9 @@ class DxfRecord {
   // The value of the first pair with Code; empty when there is none.
   QByteArrayView ValueOf(int code) const;
   std::optional<double> NumberOf(int code, int nth = 0) const;
+  // Where the part that starts at Start (its "0 TYPE" pair) ends: the next "0" pair, or the
+  // record's end. A POLYLINE's own part ends at its first VERTEX.
+  int PartEnd(int start = 0) const;
   // Sets the first pair with Code, or inserts one at Where when there is none.
   void SetOrInsert(int code, QByteArrayView value, int where);
 

@@ -17,12 +17,6 @@ bool SameName(QByteArrayView a, QByteArrayView b) {
 }
 
 // The end (exclusive) of the object starting at From: the next code 0 pair.
-int ObjectEnd(const DxfRecord& record, int from) {
-  int end = from + 1;
-  while (end < record.Size() && record.Code(end) != 0) ++end;
-  return end;
-}
-
 int IndexIn(const DxfRecord& record, int code, int from, int to) {
   for (int i = from; i < to; ++i) {
     if (record.Code(i) == code) return i;
@@ -245,7 +239,7 @@ QByteArray Writer::WriteTableHead(const DxfRecord* head, QByteArrayView name, in
 // them, and a handle when it has none.
 void Writer::WriteEntry(const DxfRecord& entry, QByteArrayView table, const QByteArray& owner) {
   const int handleCode = table == QByteArrayView("DIMSTYLE") ? 105 : 5;
-  const int end = ObjectEnd(entry, 0);
+  const int end = entry.PartEnd();
   if (IndexIn(entry, 100, 1, end) >= 0) {
     const int ownerIndex = OwnerIndex(entry, 0, end);
     const int firstMarker = IndexIn(entry, 100, 1, end);
@@ -345,7 +339,7 @@ void Writer::WriteLayers() {
       continue;
     }
     DxfRecord entry = layer.record;
-    const int end = ObjectEnd(entry, 0);
+    const int end = entry.PartEnd();
     const int kept = DxfWholeNumber(entry.NumberOf(70), 0) & ~5;
     const int flags = kept | (layer.frozen ? 1 : 0) | (layer.locked ? 4 : 0);
     // An unchanged name keeps its bytes: entities name their layer with the same ones.
@@ -355,8 +349,8 @@ void Writer::WriteLayers() {
     } else if (codec_.Decode(entry.Value(nameIndex)) != layer.name) {
       entry.Replace(nameIndex, codec_.Encode(layer.name));
     }
-    entry.SetOrInsert(70, QByteArray::number(flags), ObjectEnd(entry, 0));
-    entry.SetOrInsert(62, colorText, ObjectEnd(entry, 0));
+    entry.SetOrInsert(70, QByteArray::number(flags), entry.PartEnd());
+    entry.SetOrInsert(62, colorText, entry.PartEnd());
     if (!layer.handle.isEmpty()) entry.SetOrInsert(5, layer.handle, 1);
     WriteEntry(entry, "LAYER", table);
   }
@@ -366,13 +360,16 @@ void Writer::WriteLayers() {
 void Writer::WriteBlock(const BlockPlan& plan) {
   const QByteArray& owner = plan.recordHandle;
   if (!plan.block) {
-    Put(0, "BLOCK");
-    Put(5, NewHandle());
-    Put(330, owner);
-    Put(100, "AcDbEntity");
-    if (plan.paperSpace) Put(67, "1");
-    Put(8, "0");
-    Put(100, "AcDbBlockBegin");
+    const auto head = [&](QByteArrayView type, QByteArrayView subclass) {
+      Put(0, type);
+      Put(5, NewHandle());
+      Put(330, owner);
+      Put(100, "AcDbEntity");
+      if (plan.paperSpace) Put(67, "1");
+      Put(8, "0");
+      Put(100, subclass);
+    };
+    head("BLOCK", "AcDbBlockBegin");
     Put(2, plan.name);
     Put(70, "0");
     Put(10, "0.0");
@@ -380,18 +377,12 @@ void Writer::WriteBlock(const BlockPlan& plan) {
     Put(30, "0.0");
     Put(3, plan.name);
     Put(1, "");
-    Put(0, "ENDBLK");
-    Put(5, NewHandle());
-    Put(330, owner);
-    Put(100, "AcDbEntity");
-    if (plan.paperSpace) Put(67, "1");
-    Put(8, "0");
-    Put(100, "AcDbBlockEnd");
+    head("ENDBLK", "AcDbBlockEnd");
     return;
   }
   const DxfRecord& block = *plan.block;
   for (int from = 0; from < block.Size();) {
-    const int to = ObjectEnd(block, from);
+    const int to = block.PartEnd(from);
     const QByteArrayView type = Trim(block.Value(from));
     const bool begin = from == 0;
     const bool end = to == block.Size() && type == QByteArrayView("ENDBLK");
