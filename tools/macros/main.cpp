@@ -1,0 +1,56 @@
+#include "automation/AutomationError.h"
+#include "automation/BusEndpoint.h"
+#include "automation/BusLifeline.h"
+#include "macros/MacroServer.h"
+#include "macros/settings/ParametersDialog.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+
+using namespace trellis;
+using namespace trellis::macros;
+
+namespace {
+
+// Without a display the server still does the work that needs no dialog.
+void ChooseOffscreenWithoutDisplay() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+}
+
+}  // namespace
+
+// trellis-macros [--automation]: the bundled macro server. It serves every class of the
+// installation's macros on the session bus under its ProgID (Servers.ini starts it when the
+// program asks for one of them and none runs) and ends when its bus connection closes.
+int main(int argc, char** argv) {
+  ChooseOffscreenWithoutDisplay();
+  QApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("trellis-macros"));
+  app.setOrganizationName(QStringLiteral("Trellis"));
+  app.setQuitOnLastWindowClosed(false);
+  // Qt's own buttons in the dialogs speak Russian like the program.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    app.installTranslator(&qtTexts);
+  }
+
+  ParametersDialogEditor editor;
+  std::shared_ptr<BusEndpoint> endpoint;
+  try {
+    endpoint = BusEndpoint::Open(QDBusConnection::sessionBus());
+    for (const ServedClass& served : ServedClasses(editor)) endpoint->Publish(served.progId, served.make());
+  } catch (const AutomationError& error) {
+    std::fprintf(stderr, "trellis-macros: %s\n", error.what());
+    return 2;
+  }
+  const BusLifeline lifeline(endpoint->Connection(), [] { QCoreApplication::quit(); });
+  return app.exec();
+}

@@ -1,0 +1,134 @@
+#include "macros/scheme/DrawingGroups.h"
+
+#include "automation/Arguments.h"
+#include "automation/AutomationError.h"
+#include "automation/CallsTogether.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace trellis::macros {
+
+namespace {
+
+constexpr size_t kCallsPerMessage = 100;
+
+// The calls sent a hundred at a time; the answers in order.
+std::vector<QVariant> CallInBatches(const std::vector<LateCall>& calls) {
+  std::vector<QVariant> answers;
+  answers.reserve(calls.size());
+  for (size_t first = 0; first < calls.size(); first += kCallsPerMessage) {
+    const size_t last = std::min(calls.size(), first + kCallsPerMessage);
+    const std::vector<LateCall> batch(calls.begin() + qsizetype(first), calls.begin() + qsizetype(last));
+    for (QVariant& answer : CallTogether(batch)) answers.push_back(std::move(answer));
+  }
+  return answers;
+}
+
+// One member of many objects, with per-object arguments when given.
+std::vector<QVariant> CallEach(const std::vector<DispatchRef>& objects, LateCall::Kind kind,
+                               const QString& member, const std::vector<QVariantList>& args = {}) {
+  std::vector<LateCall> calls;
+  calls.reserve(objects.size());
+  for (size_t i = 0; i < objects.size(); ++i) {
+    calls.push_back({objects[i], kind, member, args.empty() ? QVariantList() : args[i]});
+  }
+  return CallInBatches(calls);
+}
+
+std::vector<DispatchRef> Objects(const std::vector<QVariant>& values, const QString& member) {
+  std::vector<DispatchRef> objects;
+  objects.reserve(values.size());
+  for (const QVariant& value : values) objects.push_back(ToObject(value, member));
+  return objects;
+}
+
+Point3 ToPoint(const QVariant& value, const QString& member) {
+  const QVariantList list = ToList(value, member);
+  if (list.size() != 3) throw AutomationError(member, QStringLiteral("a point has 3 coordinates"));
+  return {ToNumber(list[0], member), ToNumber(list[1], member), ToNumber(list[2], member)};
+}
+
+}  // namespace
+
+std::vector<GroupContents> ReadDrawingGroups(Dispatch& document, const QStringList& names) {
+  std::vector<GroupContents> contents(size_t(names.size()));
+  const DispatchRef groups = ToObject(document.Get(QStringLiteral("Groups")), QStringLiteral("Groups"));
+  // Asking for a missing group by name would stop a whole batch, so the drawing's groups are
+  // listed by index and matched by name (names compare without case).
+  const int groupCount = int(ToInteger(groups->Get(QStringLiteral("Count")), QStringLiteral("Count")));
+  std::vector<DispatchRef> all;
+  std::vector<QVariantList> indexes;
+  for (int i = 0; i < groupCount; ++i) {
+    all.push_back(groups);
+    indexes.push_back({i});
+  }
+  const std::vector<DispatchRef> drawingGroups =
+      Objects(CallEach(all, LateCall::Kind::Invoke, QStringLiteral("Item"), indexes), QStringLiteral("Item"));
+  const std::vector<QVariant> groupNames = CallEach(drawingGroups, LateCall::Kind::Get, QStringLiteral("Name"));
+  QHash<QString, DispatchRef> byName;
+  for (size_t i = 0; i < drawingGroups.size(); ++i) {
+    byName.insert(groupNames[i].toString().toUpper(), drawingGroups[i]);
+  }
+
+  std::vector<DispatchRef> wanted;
+  std::vector<size_t> wantedPlace;
+  for (qsizetype i = 0; i < names.size(); ++i) {
+    const DispatchRef group = byName.value(names[i].toUpper());
+    if (!group) continue;
+    contents[size_t(i)].exists = true;
+    wanted.push_back(group);
+    wantedPlace.push_back(size_t(i));
+  }
+  const std::vector<QVariant> counts = CallEach(wanted, LateCall::Kind::Get, QStringLiteral("Count"));
+
+  // Every member of every group, then what kind each is, then where it lies.
+  std::vector<DispatchRef> owners;
+  std::vector<QVariantList> memberIndexes;
+  std::vector<size_t> ownerPlace;
+  for (size_t g = 0; g < wanted.size(); ++g) {
+    const int count = int(ToInteger(counts[g], QStringLiteral("Count")));
+    for (int i = 0; i < count; ++i) {
+      owners.push_back(wanted[g]);
+      memberIndexes.push_back({i});
+      ownerPlace.push_back(wantedPlace[g]);
+    }
+  }
+  const std::vector<DispatchRef> members =
+      Objects(CallEach(owners, LateCall::Kind::Invoke, QStringLiteral("Item"), memberIndexes), QStringLiteral("Item"));
+  const std::vector<QVariant> kinds = CallEach(members, LateCall::Kind::Get, QStringLiteral("ObjectName"));
+
+  std::vector<LateCall> locate;
+  std::vector<size_t> locatedPlace;
+  for (size_t m = 0; m < members.size(); ++m) {
+    const QString kind = kinds[m].toString();
+    if (kind == QLatin1String("AcDbLine")) {
+      for (const char* end : {"StartPoint", "EndPoint"}) {
+        locate.push_back({members[m], LateCall::Kind::Get, QLatin1String(end), {}});
+        locatedPlace.push_back(ownerPlace[m]);
+      }
+    } else if (kind == QLatin1String("AcDbPoint")) {
+      locate.push_back({members[m], LateCall::Kind::Get, QStringLiteral("Coordinates"), {}});
+      locatedPlace.push_back(ownerPlace[m]);
+    } else {
+      ++contents[ownerPlace[m]].otherObjects;
+    }
+  }
+  const std::vector<QVariant> places = CallInBatches(locate);
+  for (size_t i = 0; i < locate.size(); ++i) {
+    GroupContents& group = contents[locatedPlace[i]];
+    const QString& member = locate[i].member;
+    const Point3 point = ToPoint(places[i], member);
+    if (member == QLatin1String("Coordinates")) {
+      group.points.push_back(point);
+    } else if (member == QLatin1String("StartPoint")) {
+      group.lines.push_back({point, point});
+    } else {
+      group.lines.back().end = point;
+    }
+  }
+  return contents;
+}
+
+}  // namespace trellis::macros
