@@ -26,6 +26,9 @@ class TextFileWriter {
 
   bool TableFileWritten() const { return tableFileWritten_; }
   void ClearTableFileWritten() { tableFileWritten_ = false; }
+  // Another program (a macro) rewrote table files: the next opening of a table brings the
+  // links up to date as after a write of the program's own.
+  void NoteTableFileWritten() { tableFileWritten_ = true; }
 
   // Writes that failed so far, and the reason of the last one with the file's name: a caller
   // that goes through code unaware of the result can still tell that a write of its failed.

@@ -27,4 +27,11 @@ class CallAbandoned : public AutomationError {
   using AutomationError::AutomationError;
 };
 
+// A call whose server left the bus before answering: it ended, or crashed, in the middle of the
+// call. What the server did is unknown, so the caller tells the user rather than passing over it.
+class ServerLeft : public AutomationError {
+ public:
+  using AutomationError::AutomationError;
+};
+
 }  // namespace trellis

@@ -235,7 +235,7 @@ QDBusMessage BusEndpoint::Await(const QDBusMessage& call, const QString& member)
     abandoned = wait.Abandoned();
   }
   if (!pending.isFinished()) {
-    if (left) throw AutomationError(member, QStringLiteral("the server left the bus during the call"));
+    if (left) throw ServerLeft(member, QStringLiteral("the server left the bus during the call"));
     if (abandoned) {
       throw CallAbandoned(member, QStringLiteral("the server did not answer; the call was "
                                                  "abandoned at the user's request"));

@@ -47,6 +47,7 @@ class CadConnection {
   void EnsureServiceLayer();
 
   const CadHostChoice& Host() const { return host_; }
+  Prompter& UserPrompter() const { return services_.prompter; }
   const CadApplication& Application() const { return application_; }
   const CadDocument& Document() const { return document_; }
   const CadGroups& Groups() const { return groups_; }

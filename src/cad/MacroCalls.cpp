@@ -1,6 +1,8 @@
 #include "cad/MacroCalls.h"
 
+#include "app/AppIdentity.h"
 #include "app/FilePaths.h"
+#include "app/Prompter.h"
 #include "app/IniFiles.h"
 #include "app/WorkingFolders.h"
 #include "automation/Activator.h"
@@ -88,6 +90,15 @@ void RunTableMacro(MacroContext& ctx, const QString& progId, const QString& meth
     object->Invoke(method, args);
   } catch (const CallAbandoned&) {
     throw;
+  } catch (const ServerLeft&) {
+    // Not one of the quiet failures: the macro may have done half its work, so the user hears
+    // of it; the object is gone, and the next call starts its server again.
+    ctx.cache.Release();
+    ctx.cad.UserPrompter().Ask(Message{
+        QStringLiteral("Макрос %1;%2 не завершен: его программа закончила работу во время вызова.")
+            .arg(progId, method),
+        ProgramTitle(), MessageButtons::Ok, MessageIcon::Exclamation});
+    return;
   } catch (const AutomationError&) {
     return;
   }

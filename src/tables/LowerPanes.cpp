@@ -90,12 +90,48 @@ QString HelpPageOf(TableContext& ctx, const QString& section) {
   return !help.isEmpty() && FileExists(page) ? page : QString();
 }
 
+ErrorEntry ErrorAbout(TableContext& ctx, const QString& message, const QString& key, int row, int column) {
+  const QString tablesIni = TablesIniPath(ctx.installationFolder);
+  const QString letter = ctx.ini.ReadIni(key, u"Ext", tablesIni).left(1);
+  int tab = 0;
+  for (const QString& other : ctx.ini.ReadIni(u"Main", u"Tables", tablesIni).split(u'|')) {
+    if (!letter.isEmpty() && ctx.ini.ReadIni(other, u"Ext", tablesIni).left(1) == letter) ++tab;
+    if (other == key) break;
+  }
+  const auto number = [](int n) { return n >= 1 ? QString::number(n) : QString(); };
+  return ErrorEntry{message, number(letter.isEmpty() ? 0 : tab), ctx.ini.ReadIni(key, u"Name", tablesIni),
+                    number(row), number(column), key};
+}
+
+namespace {
+
+// The group button of a table: the one whose key, without "_", is the first letter of the
+// table's extension; 0 when none is.
+int GroupButtonOf(TableContext& ctx, const QString& key) {
+  const QString letter = ctx.ini.ReadIni(key, u"Ext", TablesIniPath(ctx.installationFolder)).left(1);
+  const Toolbar& left = ctx.window.ToolbarLeft1;
+  for (int i = 1; i < ctx.tables.firstMacroButton && i <= left.Count(); ++i) {
+    if (!letter.isEmpty() && QString(left.Button(i).key).remove(u'_') == letter) return i;
+  }
+  return 0;
+}
+
+}  // namespace
+
 void GoToError(TableContext& ctx, const ErrorEntry& entry, const std::function<void(int, int)>& flash) {
   Toolbar& left = ctx.window.ToolbarLeft1;
-  if (left.Count() >= 1 && !left.Button(1).pressed) OnGroupButtonClick(ctx, 1);
+  const int group = entry.tableKey.isEmpty() ? 1 : GroupButtonOf(ctx, entry.tableKey);
+  if (group >= 1 && group <= left.Count() && !left.Button(group).pressed) OnGroupButtonClick(ctx, group);
 
   TabStrip& tabs = ctx.window.Tabs1;
-  const int tab = ParseLocaleWholeNumber(entry.tabNumber).value_or(0);
+  int tab = ParseLocaleWholeNumber(entry.tabNumber).value_or(0);
+  if (!entry.tableKey.isEmpty()) {
+    tab = 0;
+    for (int i = 1; i <= tabs.Count(); ++i) {
+      if (tabs.At(i).tag == entry.tableKey) tab = i;
+    }
+    if (tab == 0) return;
+  }
   if (tab >= 1 && tab <= tabs.Count() && tabs.Selected() != tab) {
     tabs.Select(tab);
     OnTabClick(ctx);

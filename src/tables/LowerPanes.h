@@ -38,8 +38,13 @@ void ForgetReportLines(WindowModel& window);
 // the table has none or the file is missing.
 QString HelpPageOf(TableContext& ctx, const QString& section);
 
+// The error line about Row and Column of the table Key: its tab number counts within the key's
+// table group, and the table's name comes from Tables.ini. Row or column 0: the table only.
+ErrorEntry ErrorAbout(TableContext& ctx, const QString& message, const QString& key, int row, int column);
+
 // Goes to the table and cell an error line names: the first group, the tab, then the cell,
-// which Flash marks for a moment. Row or column below 1 switch the table only.
+// which Flash marks for a moment. Row or column below 1 switch the table only. A line that knows
+// its table's key opens that table's group and tab instead.
 void GoToError(TableContext& ctx, const ErrorEntry& entry, const std::function<void(int, int)>& flash);
 
 }  // namespace trellis

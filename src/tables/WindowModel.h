@@ -70,13 +70,15 @@ class StatusBar : public QObject {
 };
 
 // One line of the error list as its cells hold it: message, the table's tab number, the table's
-// name, row and column.
+// name, row and column. A line a macro adds also knows its table's key, so a click reaches a
+// table of another table group too (the tab number alone counts within one group).
 struct ErrorEntry {
   QString message;
   QString tabNumber;
   QString table;
   QString row;
   QString column;
+  QString tableKey;
 };
 
 // The error list's lines, in the order they were added.

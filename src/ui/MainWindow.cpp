@@ -510,6 +510,17 @@ void MainWindow::ShowLowerPane() {
   report1_->setVisible(shown == QLatin1String("Report"));
 }
 
+void MainWindow::ShowErrorPane() {
+  WindowModel& w = app_.window;
+  if (!DownPressed()) {
+    w.Toolbar1.SetPressed(w.Toolbar1.Find(QStringLiteral("Down")), true);
+    FormResize();
+  }
+  for (int tab = 1; tab <= w.Tabs2.Count(); ++tab) {
+    if (w.Tabs2.At(tab).image == QLatin1String("Err")) SelectLowerTab(w, tab);
+  }
+}
+
 void MainWindow::ShowErrorList() {
   const std::vector<ErrorEntry>& entries = app_.window.fg2.Entries();
   fg2_->clearContents();

@@ -44,6 +44,8 @@ class MainWindow : public QWidget {
   void FormResize();
   void SetIm32();
   void SetIm();
+  // The lower area comes up with the error list in view.
+  void ShowErrorPane();
   // Large or small toolbar images, as the user chose.
   void ApplyToolbarSize();
   void SetCapToolbarB();

@@ -1,7 +1,11 @@
 #include "ui/MainWindowObject.h"
 
+#include "app/AppIdentity.h"
+#include "automation/Arguments.h"
 #include "automation/AutomationError.h"
 #include "tables/GridFilling.h"
+#include "tables/LowerPanes.h"
+#include "tables/TableOpening.h"
 #include "tables/TableLinkMaintenance.h"
 #include "ui/ApplicationContext.h"
 #include "ui/CadTableLink.h"
@@ -50,6 +54,51 @@ const MemberTable<MainWindowObject>& MainWindowObject::Members() {
     });
     t.Function(QStringLiteral("SetIm"), [](MainWindowObject& o, Args&) {
       o.window_->SetIm();
+      return QVariant();
+    });
+    t.Property(
+        QStringLiteral("StatusText"), [](MainWindowObject& o) { return QVariant(o.app_.window.StatusBar1.Panel(1)); },
+        [](MainWindowObject& o, const QVariant& value) {
+          o.app_.window.StatusBar1.SetPanel(1, ToText(value, QStringLiteral("StatusText")));
+        });
+    t.Property(
+        QStringLiteral("ProjectSaved"), [](MainWindowObject& o) { return QVariant(o.app_.project.projectSaved); },
+        [](MainWindowObject& o, const QVariant& value) {
+          o.app_.project.projectSaved = ToBoolean(value, QStringLiteral("ProjectSaved"));
+        });
+    t.Function(QStringLiteral("ClearErrors"), [](MainWindowObject& o, Args& args) {
+      RequireArguments(args, 0, 0, QStringLiteral("ClearErrors"));
+      o.app_.window.fg2.Clear();
+      return QVariant();
+    });
+    t.Function(QStringLiteral("AddError"), [](MainWindowObject& o, Args& args) {
+      const QString member = QStringLiteral("AddError");
+      RequireArguments(args, 2, 4, member);
+      TableContext ctx = o.app_.Tables();
+      o.app_.window.fg2.Add(ErrorAbout(ctx, ToText(args[0], member), ToText(args[1], member),
+                                       args.size() > 2 ? int(ToInteger(args[2], member)) : 0,
+                                       args.size() > 3 ? int(ToInteger(args[3], member)) : 0));
+      return QVariant();
+    });
+    t.Function(QStringLiteral("ShowErrors"), [](MainWindowObject& o, Args&) {
+      o.window_->ShowErrorPane();
+      return QVariant();
+    });
+    t.Function(QStringLiteral("Report"), [](MainWindowObject& o, Args& args) {
+      o.app_.window.Report1.Append(ToText(OnlyArgument(args, QStringLiteral("Report")), QStringLiteral("Report")));
+      return QVariant();
+    });
+    t.Function(QStringLiteral("Message"), [](MainWindowObject& o, Args& args) {
+      const QString text = ToText(OnlyArgument(args, QStringLiteral("Message")), QStringLiteral("Message"));
+      o.app_.prompter.Ask(Message{text, ProgramTitle(), MessageButtons::Ok, MessageIcon::Information});
+      return QVariant();
+    });
+    t.Function(QStringLiteral("TablesChanged"), [](MainWindowObject& o, Args&) {
+      o.app_.writer.NoteTableFileWritten();
+      TableContext ctx = o.app_.Tables();
+      // Read again from its file; the grid's older content is not saved over what the macro
+      // wrote, since the table left is the table opened.
+      if (!ctx.tables.currentTableKey.isEmpty()) OpenCurrentTable(ctx);
       return QVariant();
     });
     return t;

@@ -12,7 +12,11 @@ class MainWindow;
 
 // The main window as macros see it (their fourth argument): its caption and the window's public
 // operations that need no dialog: UpdateLinks, DeleteNoLink, ShowSelect, AllEnabled,
-// fg1SelectedBmp, SetIm32 and SetIm.
+// fg1SelectedBmp, SetIm32 and SetIm. Beyond those, what a macro needs to report its work:
+// StatusText (the first status bar panel), ClearErrors, AddError(message, table key, row,
+// column), ShowErrors, Report(line), Message(text), TablesChanged (table files were rewritten:
+// links are brought up to date and the current table is shown again from its file) and
+// ProjectSaved.
 class MainWindowObject : public TableDispatch<MainWindowObject> {
  public:
   MainWindowObject(MainWindow* window, ApplicationContext& app, CadTableLink& cad)

@@ -24,4 +24,8 @@ void MainWindowCalls::Message(const QString& text) { Call(QStringLiteral("Messag
 
 void MainWindowCalls::TablesChanged() { Call(QStringLiteral("TablesChanged"), {}); }
 
+void MainWindowCalls::MarkUnsaved() {
+  if (window_) window_->Set(QStringLiteral("ProjectSaved"), false);
+}
+
 }  // namespace trellis::macros

@@ -28,6 +28,9 @@ class MainWindowCalls {
   // Table files were rewritten: the program brings the links between tables up to date and
   // shows the current table again from its file.
   void TablesChanged();
+  // The project changed outside its tables (its settings file): the program asks to save it
+  // before it closes.
+  void MarkUnsaved();
 
  private:
   void Call(const QString& member, QVariantList args);

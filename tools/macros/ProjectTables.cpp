@@ -6,6 +6,8 @@
 #include "app/TextCodec.h"
 #include "app/TextFiles.h"
 
+#include <QFileInfo>
+
 #include <memory>
 
 namespace trellis::macros {
@@ -98,12 +100,15 @@ std::error_code ProjectTables::Write(const std::vector<std::pair<QString, TableR
       }
       text += QStringLiteral("\r\n");
     }
+    if (QFileInfo(path).isDir()) return std::make_error_code(std::errc::is_a_directory);
     auto file = std::make_unique<ReplacementFile>(path);
     file->Write(cp1251::Encode(text));
     if (file->Error()) return file->Error();
     files.push_back(std::move(file));
   }
-  // The working folder is scratch: the project folder gets its durable copy when saved.
+  // Once every new file is written beside its old one, renaming a file over a file in the same
+  // folder does not fail, so the tables change together. The working folder is scratch: the
+  // project folder gets its durable copy when saved.
   for (const auto& file : files) {
     if (const std::error_code error = file->Commit(Durability::Scratch)) return error;
   }
