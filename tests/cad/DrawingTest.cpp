@@ -2,6 +2,7 @@
 #include "ScriptedPicker.h"
 #include "support/TestFiles.h"
 
+#include "automation/Dispatch.h"
 #include "cad-host/EntityFilter.h"
 #include "cad-host/HostApplication.h"
 #include "cad-host/HostDocument.h"
@@ -237,6 +238,51 @@ TEST_F(Drawing, ArcsWithAbsurdAnglesOpenAsArcsOfOneTurnAtMost) {
   EXPECT_NEAR(turn.front()[0], 0, 1e-9);
   EXPECT_NEAR(turn.front()[1], 1, 1e-9);
   EXPECT_NEAR(turn.back()[1], 1, 1e-9);
+}
+
+TEST_F(Drawing, NewTextsCirclesAndDeletedLayersAreWrittenAsOtherProgramsReadThem) {
+  // Saved on layer Old, which owns an extension dictionary as AutoCAD's layers do.
+  const QString path = folder_.File(QStringLiteral("layers.dxf"));
+  WriteBytes(
+      path,
+      "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n9\n$CLAYER\n8\nOld\n0\nENDSEC\n"
+      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n5\n2\n330\n0\n100\nAcDbSymbolTable\n70\n2\n"
+      "0\nLAYER\n5\n10\n330\n2\n100\nAcDbSymbolTableRecord\n100\nAcDbLayerTableRecord\n"
+      "2\n0\n70\n0\n62\n7\n6\nContinuous\n"
+      "0\nLAYER\n5\n11\n102\n{ACAD_XDICTIONARY\n360\n12\n102\n}\n330\n2\n"
+      "100\nAcDbSymbolTableRecord\n100\nAcDbLayerTableRecord\n2\nOld\n70\n0\n62\n1\n"
+      "6\nContinuous\n0\nENDTAB\n0\nENDSEC\n"
+      "0\nSECTION\n2\nENTITIES\n0\nCIRCLE\n5\n20\n330\n1F\n100\nAcDbEntity\n8\n0\n"
+      "100\nAcDbCircle\n10\n1\n20\n2\n30\n3\n40\n1\n210\n0\n220\n0\n230\n-1\n0\nENDSEC\n"
+      "0\nSECTION\n2\nOBJECTS\n"
+      "0\nDICTIONARY\n5\nC\n330\n0\n100\nAcDbDictionary\n281\n1\n"
+      "0\nDICTIONARY\n5\n12\n330\n11\n100\nAcDbDictionary\n281\n1\n"
+      "3\nADSK_XREC_LAYER_RECONCILED\n360\n13\n"
+      "0\nXRECORD\n5\n13\n330\n12\n100\nAcDbXrecord\n280\n1\n290\n1\n0\nENDSEC\n0\nEOF\n");
+  const auto document = host_->Documents().Open(path);
+  auto& space = document->ModelSpace();
+  // The circle lies in a plane seen from below: its centre comes out in world coordinates.
+  EXPECT_EQ(space.Entities().front()->Get(QStringLiteral("Center")),
+            cadhost::PointValue({-1, 2, -3}));
+  const auto old = document->Layers().Find(QStringLiteral("Old"));
+  QVariantList none;
+  EXPECT_THROW(old->Invoke(QStringLiteral("Delete"), none), AutomationError);  // current
+  document->Variables().Set(QStringLiteral("CLAYER"), QStringLiteral("0"));
+  old->Invoke(QStringLiteral("Delete"), none);
+  Call(space, QStringLiteral("AddText"),
+       {QStringLiteral("Балка"), cadhost::PointValue({1, 2, 0}), 2.5});
+  Call(space, QStringLiteral("AddCircle"), {cadhost::PointValue({3, 4, 0}), 0.5});
+  const QString saved = folder_.File(QStringLiteral("saved.dxf"));
+  document->SaveAs(saved);
+  EXPECT_EQ(Ezdxf(QStringLiteral("import ezdxf\n"
+                                 "d = ezdxf.readfile('%1')\n"
+                                 "t, c = list(d.modelspace())[1:]\n"
+                                 "print('Old' in d.layers, d.header['$CLAYER'], '13' in d.entitydb,"
+                                 " len(d.audit().errors), t.dxf.text, t.dxf.insert, t.dxf.height,"
+                                 " c.dxf.center, c.dxf.radius)")
+                      .arg(saved))
+                .toStdString(),
+            "False 0 False 0 Балка (1.0, 2.0, 0.0) 2.5 (3.0, 4.0, 0.0) 0.5");
 }
 
 }  // namespace

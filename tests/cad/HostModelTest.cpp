@@ -4,7 +4,9 @@
 
 #include "cad-host/HostApplication.h"
 #include "cad-host/HostDocument.h"
+#include "cad-host/HostEntity.h"
 #include "cad-host/HostGroups.h"
+#include "cad-host/HostModelSpace.h"
 #include "cad/CadObjects.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +23,24 @@ class HostModel : public ::testing::Test {
     for (int i = 0; i < set.Count(); ++i) handles << set.Item(i).Handle();
     return handles;
   }
+  // Late-bound, as a macro in another process calls the host.
+  static QVariant Call(const CadObject& object, const QString& member, QVariantList args = {}) {
+    return trellis::Call(*object.Object(), member, std::move(args));
+  }
+  static QVariant Get(const CadObject& object, const QString& name) {
+    return object.Object()->Get(name);
+  }
+  CadEntity Added(const QString& member, QVariantList args) const {
+    return CadEntity(ObjectOf(Call(space_, member, std::move(args))));
+  }
+  QStringList DrawingHandles() const {
+    QStringList handles;
+    for (int i = 0; i < Get(space_, QStringLiteral("Count")).toInt(); ++i) {
+      handles << CadEntity(ObjectOf(Call(space_, QStringLiteral("Item"), {i}))).Handle();
+    }
+    return handles;
+  }
+  cadhost::DrawingHistory& History() { return host_->ActiveDocument()->History(); }
 
   ScriptedPicker picker_;
   cadhost::NoWindow view_;
@@ -227,6 +247,103 @@ TEST_F(HostModel, GroupCommandFlipsSelectabilityAndUnknownCommandsAreIgnored) {
   document_.Regen(1);
   EXPECT_EQ(host_->ActiveDocument()->Regenerations(), 1);
   EXPECT_THROW(document_.Regen(2), AutomationError);
+}
+
+TEST_F(HostModel, TextsAndCirclesGoOnTheCurrentLayerAnswerTheirKindsMembersAndAreUndone) {
+  {
+    const cadhost::HistoryStep step(History(), QStringLiteral("Слой"));
+    document_.Layers().Add(QStringLiteral("Marks"));
+  }
+  document_.SetVariable(QStringLiteral("CLAYER"), QStringLiteral("Marks"));
+  const CadEntity text =
+      Added(QStringLiteral("AddText"), {QStringLiteral("Балка 7"), PointValue({1, 2, 0}), 2.5});
+  const CadEntity circle = Added(QStringLiteral("AddCircle"), {PointValue({3, 4, 5}), 0.5});
+  EXPECT_EQ(Get(text, QStringLiteral("TextString")), QVariant(QStringLiteral("Балка 7")));
+  EXPECT_EQ(ToCadPoint(Get(text, QStringLiteral("InsertionPoint")), {}), (CadPoint{1, 2, 0}));
+  EXPECT_EQ(Get(text, QStringLiteral("Height")).toDouble(), 2.5);
+  EXPECT_EQ(ToCadPoint(Get(circle, QStringLiteral("Center")), {}), (CadPoint{3, 4, 5}));
+  EXPECT_EQ(Get(circle, QStringLiteral("Radius")).toDouble(), 0.5);
+  EXPECT_EQ(text.Layer() + circle.ObjectName(), QStringLiteral("MarksAcDbCircle"));
+  EXPECT_EQ(ErrorOf([&] { Get(circle, QStringLiteral("TextString")); }).Reason(),
+            QStringLiteral("a CIRCLE has no TextString"));
+  EXPECT_THROW(Get(text, QStringLiteral("Center")), AutomationError);
+  EXPECT_THROW(Added(QStringLiteral("AddCircle"), {PointValue({0, 0, 0}), 0}), AutomationError);
+  EXPECT_THROW(Added(QStringLiteral("AddText"), {QStringLiteral("x"), PointValue({0, 0, 0}), -1}),
+               AutomationError);
+  for (const auto& entity : host_->ActiveDocument()->ModelSpace().Entities()) {
+    EXPECT_TRUE(entity->Drawn()) << entity->TypeName().toStdString();
+  }
+
+  History().Undo();
+  EXPECT_TRUE(DrawingHandles().isEmpty());
+  EXPECT_THROW(Get(text, QStringLiteral("TextString")), AutomationError);
+  EXPECT_EQ(document_.Layers().Count(), 2);
+}
+
+TEST_F(HostModel, SelectAllTakesWhatTheFilterAdmitsOnAnyLayerAndErasingItIsOneStep) {
+  CadEntity wall, zero, label;
+  {
+    const cadhost::HistoryStep step(History(), QStringLiteral("Черчение"));
+    document_.Layers().Add(QStringLiteral("Walls"));
+    wall = space_.AddLine({0, 0, 0}, {1, 0, 0});
+    zero = space_.AddLine({0, 1, 0}, {1, 1, 0});
+    label = Added(QStringLiteral("AddText"), {QStringLiteral("W"), PointValue({0, 0, 0}), 1});
+    wall.SetLayer(QStringLiteral("Walls"));
+    label.SetLayer(QStringLiteral("Walls"));
+    document_.Layers().Item(QStringLiteral("Walls")).SetLayerOn(false);
+    document_.Groups().Add(QStringLiteral("G")).AppendItems({wall, zero});
+  }
+  const CadSelectionSet set = document_.SelectionSets().Add(QStringLiteral("Service"));
+  const QVariantList onWalls{5, QVariant(), QVariant(), QVariantList{8},
+                             QVariantList{QStringLiteral("walls")}};
+  Call(set, QStringLiteral("Select"), onWalls);
+  EXPECT_EQ(HandlesOf(set), (QStringList{wall.Handle(), label.Handle()}));
+  Call(set, QStringLiteral("Select"), {5});
+  EXPECT_EQ(HandlesOf(set), (QStringList{wall.Handle(), label.Handle(), zero.Handle()}));
+  EXPECT_EQ(ErrorOf([&] { Call(set, QStringLiteral("Select"), {0}); }).Reason(),
+            QStringLiteral("selection mode 0 is not supported"));
+
+  set.Clear();
+  Call(set, QStringLiteral("Select"), onWalls);
+  Call(set, QStringLiteral("Erase"));
+  EXPECT_EQ(set.Count(), 0);
+  EXPECT_EQ(DrawingHandles(), QStringList{zero.Handle()});
+  History().Undo();
+  EXPECT_EQ(History().UndoName(), QStringLiteral("Черчение"));
+  EXPECT_EQ(DrawingHandles(), (QStringList{wall.Handle(), zero.Handle(), label.Handle()}));
+  const CadGroup group = document_.Groups().Item(QStringLiteral("G"));
+  EXPECT_EQ(group.Item(0).Handle() + group.Item(1).Handle(), wall.Handle() + zero.Handle());
+}
+
+TEST_F(HostModel, LayerDeleteRefusesLayerZeroTheCurrentAndAUsedLayerAndIsUndone) {
+  const CadLayers layers = document_.Layers();
+  CadEntity line;
+  {
+    const cadhost::HistoryStep step(History(), QStringLiteral("Слои"));
+    for (const char* name : {"Used", "Current", "Spare"}) layers.Add(QLatin1String(name));
+    line = space_.AddLine({0, 0, 0}, {1, 0, 0});
+    line.SetLayer(QStringLiteral("Used"));
+  }
+  document_.SetVariable(QStringLiteral("CLAYER"), QStringLiteral("current"));
+  const auto refusal = [&](const QString& name) {
+    return ErrorOf([&] { Call(layers.Item(name), QStringLiteral("Delete")); }).Reason();
+  };
+  EXPECT_EQ(refusal(QStringLiteral("0")), QStringLiteral("layer 0 cannot be deleted"));
+  EXPECT_EQ(refusal(QStringLiteral("Current")),
+            QStringLiteral("layer Current is the current layer"));
+  EXPECT_EQ(refusal(QStringLiteral("Used")),
+            QStringLiteral("layer Used has objects of the drawing on it"));
+  const CadLayer spare = layers.Item(QStringLiteral("Spare"));
+  Call(spare, QStringLiteral("Delete"));
+  EXPECT_EQ(ErrorOf([&] { layers.Item(QStringLiteral("spare")); }).Reason(),
+            QStringLiteral("no item named spare"));
+  EXPECT_THROW(spare.Name(), AutomationError);
+  History().Undo();
+  EXPECT_EQ(CadLayer(ObjectOf(Call(layers, QStringLiteral("Item"), {3}))).Name(),
+            QStringLiteral("Spare"));
+  line.Erase();  // an erased object holds its layer no more
+  Call(layers.Item(QStringLiteral("Used")), QStringLiteral("Delete"));
+  EXPECT_EQ(layers.Count(), 3);
 }
 
 }  // namespace

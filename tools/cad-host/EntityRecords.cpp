@@ -124,6 +124,27 @@ DxfRecord MakePointRecord(QByteArrayView handle, QByteArrayView owner, QByteArra
   return record;
 }
 
+DxfRecord MakeTextRecord(QByteArrayView handle, QByteArrayView owner, QByteArrayView layer,
+                         QByteArrayView text, const Point3& insertion, double height) {
+  DxfRecord record;
+  AppendCommon(record, "TEXT", handle, owner, layer, "AcDbText");
+  AppendPoint(record, 10, insertion);
+  record.Append(40, DxfNumber(height));
+  record.Append(1, text);
+  // The alignment data has a subclass of its own, empty for left-aligned text.
+  record.Append(kSubclass, "AcDbText");
+  return record;
+}
+
+DxfRecord MakeCircleRecord(QByteArrayView handle, QByteArrayView owner, QByteArrayView layer,
+                           const Point3& center, double radius) {
+  DxfRecord record;
+  AppendCommon(record, "CIRCLE", handle, owner, layer, "AcDbCircle");
+  AppendPoint(record, 10, center);
+  record.Append(40, DxfNumber(radius));
+  return record;
+}
+
 DxfRecord MakePolylineRecord(const std::function<QByteArray()>& nextHandle, QByteArrayView owner,
                              QByteArrayView layer, const std::vector<Point3>& points,
                              bool closed) {
@@ -313,6 +334,14 @@ void SetRecordPoint(DxfRecord& record, int xCode, const Point3& point) {
       record.Insert(i, code, DxfNumber(point[size_t(axis)]));
     }
   }
+}
+
+Point3 WorldPoint(const DxfRecord& record, EntityKind kind, int xCode) {
+  const Point3 point = RecordPoint(record, xCode);
+  if (kind != EntityKind::Circle && kind != EntityKind::Arc && kind != EntityKind::Text) {
+    return point;
+  }
+  return ObjectAxes(ExtrusionOf(record)).ToWorld(point);
 }
 
 }  // namespace trellis::cadhost

@@ -20,6 +20,11 @@ DxfRecord MakeLineRecord(QByteArrayView handle, QByteArrayView owner, QByteArray
                          const Point3& start, const Point3& end);
 DxfRecord MakePointRecord(QByteArrayView handle, QByteArrayView owner, QByteArrayView layer,
                           const Point3& position);
+// A left-aligned text of the standard style; Text is already in the file's encoding.
+DxfRecord MakeTextRecord(QByteArrayView handle, QByteArrayView owner, QByteArrayView layer,
+                         QByteArrayView text, const Point3& insertion, double height);
+DxfRecord MakeCircleRecord(QByteArrayView handle, QByteArrayView owner, QByteArrayView layer,
+                           const Point3& center, double radius);
 // A polyline in one plane of constant height becomes an LWPOLYLINE, any other a 3D POLYLINE
 // with its vertices (which take handles of their own from NextHandle).
 DxfRecord MakePolylineRecord(const std::function<QByteArray()>& nextHandle, QByteArrayView owner,
@@ -35,5 +40,7 @@ DxfRecord CopyRecord(const DxfRecord& record, const std::function<QByteArray()>&
 // The point whose x has code XCode (10, 11, ...), the Nth of them; a missing y or z is 0.
 Point3 RecordPoint(const DxfRecord& record, int xCode, int nth = 0);
 void SetRecordPoint(DxfRecord& record, int xCode, const Point3& point);
+// The same point in world coordinates: circles, arcs and texts keep theirs in their own plane.
+Point3 WorldPoint(const DxfRecord& record, EntityKind kind, int xCode);
 
 }  // namespace trellis::cadhost

@@ -14,7 +14,59 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+
 namespace trellis::cadhost {
+
+namespace {
+
+constexpr int kOwner = 330;
+constexpr int kLayer = 8;
+
+QByteArray HandleOf(const DxfRecord& record) {
+  return record.ValueOf(5).trimmed().toByteArray().toUpper();
+}
+
+// An object's owner: its first 330 outside the "102 {...}" groups.
+QByteArray OwnerOf(const DxfRecord& record) {
+  bool inGroup = false;
+  const int end = record.PartEnd();
+  for (int i = 1; i < end; ++i) {
+    if (record.Code(i) == 102) {
+      inGroup = record.Value(i).trimmed().startsWith('{');
+    } else if (record.Code(i) == kOwner && !inGroup) {
+      return record.Value(i).trimmed().toByteArray().toUpper();
+    }
+  }
+  return {};
+}
+
+// Takes out the objects the owners Gone owned, and what those owned in turn (a deleted layer's
+// extension dictionary and its entries), so the file refers to no missing owner.
+void DropOwned(std::vector<DxfRecord>& objects, QSet<QByteArray> gone) {
+  if (gone.isEmpty()) return;
+  for (bool more = true; more;) {
+    more = false;
+    for (const DxfRecord& object : objects) {
+      const QByteArray handle = HandleOf(object);
+      if (!handle.isEmpty() && !gone.contains(handle) && gone.contains(OwnerOf(object))) {
+        gone.insert(handle);
+        more = true;
+      }
+    }
+  }
+  std::erase_if(objects,
+                [&gone](const DxfRecord& object) { return gone.contains(HandleOf(object)); });
+}
+
+DxfRecord* HeaderVariable(std::vector<DxfRecord>& header, QByteArrayView name) {
+  for (DxfRecord& variable : header) {
+    if (!variable.Empty() && variable.Value(0).trimmed() == name) return &variable;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 std::shared_ptr<HostDocument> LockDocument(const std::weak_ptr<HostDocument>& document,
                                            const QString& member) {
@@ -74,6 +126,7 @@ std::shared_ptr<HostDocument> HostDocument::FromFile(HostServices services,
   bool hasLayerZero = false;
   for (DxfLayer& layer : layers) {
     hasLayerZero = hasLayerZero || layer.name == QLatin1String("0");
+    if (!layer.handle.isEmpty()) document->fileLayers_.insert(layer.handle.toUpper());
     document->layers_->Adopt(std::move(layer));
   }
   if (!hasLayerZero) {
@@ -88,6 +141,13 @@ std::shared_ptr<HostDocument> HostDocument::FromFile(HostServices services,
     if (!document->layers_->Find(entity->Layer())) document->layers_->Add(entity->Layer());
     byHandle.insert(entity->Handle().toUpper(), entity);
     document->modelSpace_->Adopt(std::move(entity));
+  }
+  // The drawing opens on the layer it was saved on.
+  if (DxfRecord* current = HeaderVariable(document->kept_.header, "$CLAYER")) {
+    if (const auto layer =
+            document->layers_->Find(document->codec_.Decode(current->ValueOf(kLayer)))) {
+      document->variables_.Set(QStringLiteral("CLAYER"), layer->Name());
+    }
   }
   for (const DxfGroup& group : groups) {
     EntityList members;
@@ -182,9 +242,81 @@ void HostDocument::Remove(const HostEntity* entity) {
   Changed();
 }
 
+bool HostDocument::UsesLayer(const QString& name) const {
+  const auto on = [&](const DxfRecord& record) {
+    // Every part: the vertices of a polyline and the attributes of a block reference too.
+    for (int i = 0; i < record.Size(); ++i) {
+      if (record.Code(i) == kLayer &&
+          codec_.Decode(record.Value(i)).compare(name, Qt::CaseInsensitive) == 0) {
+        return true;
+      }
+    }
+    return false;
+  };
+  for (const auto& entity : modelSpace_->Entities()) {
+    if (entity->Layer().compare(name, Qt::CaseInsensitive) == 0 || on(entity->Record())) {
+      return true;
+    }
+  }
+  return std::any_of(kept_.blocks.begin(), kept_.blocks.end(), on);
+}
+
+void HostDocument::Remove(const EntityList& entities) {
+  QSet<const HostEntity*> going;
+  for (const auto& entity : entities) {
+    if (!entity->Erased()) going.insert(entity.get());
+  }
+  if (going.isEmpty()) return;
+  const EntityPlaces places = modelSpace_->TakeOut(going);
+  std::vector<std::pair<std::weak_ptr<HostGroup>, EntityPlaces>> memberships;
+  for (const auto& group : groups_->All()) {
+    EntityList items = group->Items();
+    EntityPlaces left = TakeOut(items, going);
+    if (left.empty()) continue;
+    group->SetItems(std::move(items));
+    memberships.emplace_back(group, std::move(left));
+  }
+  for (const auto& set : selectionSets_->All()) set->Remove(going);
+  EntityList erased;
+  for (const auto& [index, entity] : places) {
+    entity->SetErased(true);
+    erased.push_back(entity);
+  }
+  history_.Record(
+      [this, places, memberships] {
+        for (const auto& [index, entity] : places) entity->SetErased(false);
+        modelSpace_->PutBack(places);
+        for (const auto& [group, left] : memberships) {
+          const auto alive = group.lock();
+          if (!alive) continue;
+          EntityList items = alive->Items();
+          PutBack(items, left);
+          alive->SetItems(std::move(items));
+        }
+        Changed();
+      },
+      [this, erased] { Remove(erased); });
+  Changed();
+}
+
 QByteArray HostDocument::ToDxf() const {
   DxfFile file = kept_;
-  for (const auto& layer : layers_->All()) file.layers.push_back(layer->ToDxf(codec_));
+  QSet<QByteArray> deleted = fileLayers_;
+  for (const auto& layer : layers_->All()) {
+    file.layers.push_back(layer->ToDxf(codec_));
+    deleted.remove(layer->Handle().toLatin1().toUpper());
+  }
+  DropOwned(file.objects, std::move(deleted));
+  const auto current = layers_->Find(variables_.Get(QStringLiteral("CLAYER")).toString());
+  const QByteArray currentName = codec_.Encode(current ? current->Name() : QStringLiteral("0"));
+  if (DxfRecord* variable = HeaderVariable(file.header, "$CLAYER")) {
+    variable->SetOrInsert(kLayer, currentName, variable->Size());
+  } else if (currentName != "0") {
+    DxfRecord added;
+    added.Append(9, "$CLAYER");
+    added.Append(kLayer, currentName);
+    file.header.push_back(std::move(added));
+  }
   file.entities.reserve(modelSpace_->Entities().size());
   for (const auto& entity : modelSpace_->Entities()) file.entities.push_back(entity->Record());
   for (const auto& group : groups_->All()) file.groups.push_back(group->ToDxf());

@@ -7,6 +7,7 @@
 #include "cad-host/SystemVariables.h"
 #include "cad-host/dxf/DxfFile.h"
 
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -76,6 +77,10 @@ class HostDocument : public TableDispatch<HostDocument>,
   void ChangeEntity(HostEntity& entity, DxfRecord record);
   // Removes the entity from model space, its groups and the selection sets.
   void Remove(const HostEntity* entity);
+  // The same for many at once, as one change.
+  void Remove(const EntityList& entities);
+  // Whether an object of model space or of a block's definition lies on the layer.
+  bool UsesLayer(const QString& name) const;
 
  private:
   HostDocument(HostServices services, std::weak_ptr<HostApplication> application, QString name,
@@ -87,6 +92,8 @@ class HostDocument : public TableDispatch<HostDocument>,
   QString name_;
   QString fullName_;
   DxfFile kept_;
+  // The handles of the file's own layers: a deleted one takes what it owned out of the file.
+  QSet<QByteArray> fileLayers_;
   DxfCodec codec_;
   std::shared_ptr<HostGroups> groups_;
   std::shared_ptr<HostLayers> layers_;

@@ -7,6 +7,9 @@
 
 #include <QSet>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace trellis::cadhost {
 
 namespace {
@@ -28,10 +31,22 @@ QString ObjectNameOf(const HostEntity& entity) {
   return QStringLiteral("AcDb") + entity.TypeName();
 }
 
-void RequireKind(const HostEntity& entity, EntityKind kind, const QString& member) {
-  if (entity.KindOf() != kind) {
+void RequireKind(const HostEntity& entity, std::initializer_list<EntityKind> kinds,
+                 const QString& member) {
+  if (std::find(kinds.begin(), kinds.end(), entity.KindOf()) == kinds.end()) {
     throw AutomationError(member, QStringLiteral("a %1 has no %2").arg(entity.TypeName(), member));
   }
+}
+
+void RequireKind(const HostEntity& entity, EntityKind kind, const QString& member) {
+  RequireKind(entity, {kind}, member);
+}
+
+// The number of a code of the object's own part; 0 when missing.
+double OwnNumber(const DxfRecord& record, int code) {
+  const int index = record.IndexOf(code);
+  return index >= 0 && index < record.PartEnd() ? ParseDxfNumber(record.Value(index)).value_or(0)
+                                                : 0;
 }
 
 }  // namespace
@@ -155,6 +170,36 @@ const MemberTable<HostEntity>& HostEntity::Members() {
           const Point3 point = ToPoint(v, member);
           e.ChangeRecord(member, [&](DxfRecord& r) { SetRecordPoint(r, 10, point); });
         });
+    // An MTEXT's text as stored, with its formatting codes, as the hosts give it.
+    t.Property(QStringLiteral("TextString"), [](HostEntity& e) {
+      const QString member = QStringLiteral("TextString");
+      RequireKind(e, {EntityKind::Text, EntityKind::MText}, member);
+      const DxfCodec& codec = e.Document(member)->Codec();
+      QString text;
+      const int end = e.record_.PartEnd();
+      for (int i = 0; i < end; ++i) {
+        if (e.record_.Code(i) == 3) text += codec.Decode(e.record_.Value(i));
+      }
+      const int last = e.record_.IndexOf(1);
+      if (last >= 0 && last < end) text += codec.Decode(e.record_.Value(last));
+      return text;
+    });
+    t.Property(QStringLiteral("InsertionPoint"), [](HostEntity& e) {
+      RequireKind(e, {EntityKind::Text, EntityKind::MText}, QStringLiteral("InsertionPoint"));
+      return PointValue(WorldPoint(e.record_, e.kind_, 10));
+    });
+    t.Property(QStringLiteral("Height"), [](HostEntity& e) {
+      RequireKind(e, {EntityKind::Text, EntityKind::MText}, QStringLiteral("Height"));
+      return OwnNumber(e.record_, 40);
+    });
+    t.Property(QStringLiteral("Center"), [](HostEntity& e) {
+      RequireKind(e, {EntityKind::Circle, EntityKind::Arc}, QStringLiteral("Center"));
+      return PointValue(WorldPoint(e.record_, e.kind_, 10));
+    });
+    t.Property(QStringLiteral("Radius"), [](HostEntity& e) {
+      RequireKind(e, {EntityKind::Circle, EntityKind::Arc}, QStringLiteral("Radius"));
+      return OwnNumber(e.record_, 40);
+    });
     t.Function(QStringLiteral("Move"), [](HostEntity& e, QVariantList& args) {
       const QString member = QStringLiteral("Move");
       RequireArguments(args, 2, 2, member);
@@ -195,6 +240,35 @@ void AppendMissing(std::vector<std::shared_ptr<HostEntity>>& list,
       list.push_back(entity);
     }
   }
+}
+
+EntityPlaces TakeOut(EntityList& list, const QSet<const HostEntity*>& going) {
+  EntityPlaces places;
+  EntityList staying;
+  staying.reserve(list.size());
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (going.contains(list[i].get())) {
+      places.emplace_back(int(i), std::move(list[i]));
+    } else {
+      staying.push_back(std::move(list[i]));
+    }
+  }
+  list = std::move(staying);
+  return places;
+}
+
+void PutBack(EntityList& list, const EntityPlaces& places) {
+  EntityList merged;
+  merged.reserve(list.size() + places.size());
+  size_t rest = 0;
+  for (const auto& [index, entity] : places) {
+    while (qsizetype(merged.size()) < index && rest < list.size()) {
+      merged.push_back(std::move(list[rest++]));
+    }
+    merged.push_back(entity);
+  }
+  while (rest < list.size()) merged.push_back(std::move(list[rest++]));
+  list = std::move(merged);
 }
 
 std::vector<std::shared_ptr<HostEntity>> ToEntities(const QVariant& value, const QString& member) {

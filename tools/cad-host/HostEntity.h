@@ -4,8 +4,10 @@
 #include "cad-host/EntityRecords.h"
 #include "cad-host/EntityShape.h"
 #include "cad-host/Geometry.h"
+#include "cad-host/HostServices.h"
 #include "cad-host/dxf/DxfRecord.h"
 
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -71,6 +73,10 @@ QVariant PointValue(const Point3& point);
 // Appends the entities List does not hold yet, in order.
 void AppendMissing(std::vector<std::shared_ptr<HostEntity>>& list,
                    const std::vector<std::shared_ptr<HostEntity>>& entities);
+// Takes the entities of Going out of List, telling where they stood; PutBack puts them there
+// again. Each is one pass: the entities may be most of a large drawing.
+EntityPlaces TakeOut(EntityList& list, const QSet<const HostEntity*>& going);
+void PutBack(EntityList& list, const EntityPlaces& places);
 // The entities of an array argument; each must be a live object of the drawing.
 std::vector<std::shared_ptr<HostEntity>> ToEntities(const QVariant& value, const QString& member);
 Point3 ToPoint(const QVariant& value, const QString& member);

@@ -5,6 +5,8 @@
 #include "cad-host/HostEntity.h"
 #include "cad-host/ItemLookup.h"
 
+#include <algorithm>
+
 namespace trellis::cadhost {
 
 HostLayer::HostLayer(std::weak_ptr<HostDocument> document, DxfLayer layer)
@@ -25,6 +27,10 @@ void HostLayer::Change(const std::function<void(DxfLayer&)>& change) {
         if (const auto d = document.lock()) d->Changed();
       });
   document->Changed();
+}
+
+void HostLayer::EnsureUsable(const QString& member) const {
+  if (deleted_) throw AutomationError(member, QStringLiteral("the layer was deleted"));
 }
 
 void HostLayer::SetOn(bool on) {
@@ -67,6 +73,11 @@ const MemberTable<HostLayer>& HostLayer::Members() {
         [](HostLayer& l, const QVariant& v) {
           l.SetColor(int(ToInteger(v, QStringLiteral("Color"))));
         });
+    t.Function(QStringLiteral("Delete"), [](HostLayer& l, QVariantList& args) {
+      RequireArguments(args, 0, 0, QStringLiteral("Delete"));
+      LockDocument(l.document_, QStringLiteral("Delete"))->Layers().Delete(&l);
+      return QVariant();
+    });
     return t;
   }();
   return table;
@@ -95,6 +106,20 @@ void HostLayers::Adopt(DxfLayer layer) {
   byName_.insert(key, layers_.back());
 }
 
+void HostLayers::Place(std::shared_ptr<HostLayer> layer, size_t index) {
+  layer->SetDeleted(false);
+  byName_.insert(layer->Name().toUpper(), layer);
+  layers_.insert(layers_.begin() + std::min(index, layers_.size()), std::move(layer));
+  if (const auto document = document_.lock()) document->Changed();
+}
+
+void HostLayers::Take(const std::shared_ptr<HostLayer>& layer) {
+  layer->SetDeleted(true);
+  byName_.remove(layer->Name().toUpper());
+  std::erase(layers_, layer);
+  if (const auto document = document_.lock()) document->Changed();
+}
+
 std::shared_ptr<HostLayer> HostLayers::Add(const QString& name) {
   if (auto existing = Find(name)) return existing;
   if (name.trimmed().isEmpty()) {
@@ -103,19 +128,36 @@ std::shared_ptr<HostLayer> HostLayers::Add(const QString& name) {
   const auto document = LockDocument(document_, QStringLiteral("Add"));
   Adopt(DxfLayer{name, 7, true, false, false, document->NextHandle().toLatin1(), {}});
   auto layer = layers_.back();
-  document->History().Record(
-      [this, layer, document = document_] {
-        std::erase(layers_, layer);
-        byName_.remove(layer->Name().toUpper());
-        if (const auto d = document.lock()) d->Changed();
-      },
-      [this, layer, document = document_] {
-        layers_.push_back(layer);
-        byName_.insert(layer->Name().toUpper(), layer);
-        if (const auto d = document.lock()) d->Changed();
-      });
+  const size_t index = layers_.size() - 1;
+  document->History().Record([this, layer] { Take(layer); },
+                             [this, layer, index] { Place(layer, index); });
   document->Changed();
   return layer;
+}
+
+void HostLayers::Delete(const HostLayer* layer) {
+  const QString member = QStringLiteral("Delete");
+  const auto document = LockDocument(document_, member);
+  const auto it = std::find_if(layers_.begin(), layers_.end(),
+                               [layer](const auto& l) { return l.get() == layer; });
+  if (it == layers_.end()) return;
+  const auto deleted = *it;
+  const QString& name = deleted->Name();
+  if (name == QLatin1String("0")) {
+    throw AutomationError(member, QStringLiteral("layer 0 cannot be deleted"));
+  }
+  const QString current = document->Variables().Get(QStringLiteral("CLAYER")).toString();
+  if (name.compare(current, Qt::CaseInsensitive) == 0) {
+    throw AutomationError(member, QStringLiteral("layer %1 is the current layer").arg(name));
+  }
+  if (document->UsesLayer(name)) {
+    throw AutomationError(member,
+                          QStringLiteral("layer %1 has objects of the drawing on it").arg(name));
+  }
+  const size_t index = size_t(it - layers_.begin());
+  Take(deleted);
+  document->History().Record([this, deleted, index] { Place(deleted, index); },
+                             [this, deleted] { Take(deleted); });
 }
 
 const MemberTable<HostLayers>& HostLayers::Members() {

@@ -37,11 +37,15 @@ class HostLayer : public TableDispatch<HostLayer> {
 
   DxfLayer ToDxf(const DxfCodec&) const { return layer_; }
 
+  void EnsureUsable(const QString& member) const;
+  void SetDeleted(bool deleted) { deleted_ = deleted; }
+
  private:
   void Change(const std::function<void(DxfLayer&)>& change);
 
   std::weak_ptr<HostDocument> document_;
   DxfLayer layer_;
+  bool deleted_ = false;
 };
 
 // The layers of a drawing; names compare without case. Layer "0" always exists.
@@ -60,8 +64,14 @@ class HostLayers : public TableDispatch<HostLayers> {
   bool Offers(const HostEntity& entity) const;
   // A layer of the drawing's file.
   void Adopt(DxfLayer layer);
+  // Removes the layer, recorded for undo. Refused, as the CAD hosts refuse it, for layer 0, the
+  // current layer and a layer objects of the drawing lie on.
+  void Delete(const HostLayer* layer);
 
  private:
+  void Place(std::shared_ptr<HostLayer> layer, size_t index);
+  void Take(const std::shared_ptr<HostLayer>& layer);
+
   std::weak_ptr<HostDocument> document_;
   std::vector<std::shared_ptr<HostLayer>> layers_;
   QHash<QString, std::shared_ptr<HostLayer>> byName_;  // upper-case name

@@ -7,6 +7,7 @@
 #include "cad-host/ItemLookup.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace trellis::cadhost {
 
@@ -40,6 +41,29 @@ std::shared_ptr<HostEntity> HostModelSpace::AddPoint(const Point3& position) {
   return Place(*document, MakePointRecord(document->NextHandle().toLatin1(),
                                           document->ModelSpaceHandle(), CurrentLayer(*document),
                                           position));
+}
+
+std::shared_ptr<HostEntity> HostModelSpace::AddText(const QString& text, const Point3& insertion,
+                                                    double height) {
+  const QString member = QStringLiteral("AddText");
+  const auto document = Document(member);
+  if (!std::isfinite(height) || height <= 0) {
+    throw AutomationError(member, QStringLiteral("the height must be a number above 0"));
+  }
+  return Place(*document, MakeTextRecord(document->NextHandle().toLatin1(),
+                                         document->ModelSpaceHandle(), CurrentLayer(*document),
+                                         document->Codec().Encode(text), insertion, height));
+}
+
+std::shared_ptr<HostEntity> HostModelSpace::AddCircle(const Point3& center, double radius) {
+  const QString member = QStringLiteral("AddCircle");
+  const auto document = Document(member);
+  if (!std::isfinite(radius) || radius <= 0) {
+    throw AutomationError(member, QStringLiteral("the radius must be a number above 0"));
+  }
+  return Place(*document,
+               MakeCircleRecord(document->NextHandle().toLatin1(), document->ModelSpaceHandle(),
+                                CurrentLayer(*document), center, radius));
 }
 
 std::shared_ptr<HostEntity> HostModelSpace::AddPolyline(const std::vector<Point3>& points,
@@ -81,6 +105,14 @@ void HostModelSpace::Remove(const HostEntity* entity) {
   if (index >= 0) entities_.erase(entities_.begin() + index);
 }
 
+EntityPlaces HostModelSpace::TakeOut(const QSet<const HostEntity*>& entities) {
+  return cadhost::TakeOut(entities_, entities);
+}
+
+void HostModelSpace::PutBack(const EntityPlaces& places) {
+  cadhost::PutBack(entities_, places);
+}
+
 const MemberTable<HostModelSpace>& HostModelSpace::Members() {
   static const MemberTable<HostModelSpace> table = [] {
     MemberTable<HostModelSpace> t;
@@ -100,6 +132,17 @@ const MemberTable<HostModelSpace>& HostModelSpace::Members() {
       const QString member = QStringLiteral("AddPoint");
       RequireArguments(args, 1, 1, member);
       return ObjectValue(m.AddPoint(ToPoint(args[0], member)));
+    });
+    t.Function(QStringLiteral("AddText"), [](HostModelSpace& m, QVariantList& args) {
+      const QString member = QStringLiteral("AddText");
+      RequireArguments(args, 3, 3, member);
+      return ObjectValue(
+          m.AddText(ToText(args[0], member), ToPoint(args[1], member), ToNumber(args[2], member)));
+    });
+    t.Function(QStringLiteral("AddCircle"), [](HostModelSpace& m, QVariantList& args) {
+      const QString member = QStringLiteral("AddCircle");
+      RequireArguments(args, 2, 2, member);
+      return ObjectValue(m.AddCircle(ToPoint(args[0], member), ToNumber(args[1], member)));
     });
     // The vertices one after another (x, y, z, x, y, z, ...), as the hosts take them.
     t.Function(QStringLiteral("Add3DPoly"), [](HostModelSpace& m, QVariantList& args) {

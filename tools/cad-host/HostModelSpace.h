@@ -5,6 +5,8 @@
 #include "cad-host/HostServices.h"
 #include "cad-host/dxf/DxfRecord.h"
 
+#include <QSet>
+
 #include <memory>
 #include <vector>
 
@@ -19,9 +21,11 @@ class HostModelSpace : public TableDispatch<HostModelSpace> {
   explicit HostModelSpace(std::weak_ptr<HostDocument> document);
   static const MemberTable<HostModelSpace>& Members();
 
-  // Both recorded for undo.
+  // All recorded for undo. Height and Radius must be above 0.
   std::shared_ptr<HostEntity> AddLine(const Point3& start, const Point3& end);
   std::shared_ptr<HostEntity> AddPoint(const Point3& position);
+  std::shared_ptr<HostEntity> AddText(const QString& text, const Point3& insertion, double height);
+  std::shared_ptr<HostEntity> AddCircle(const Point3& center, double radius);
   std::shared_ptr<HostEntity> AddPolyline(const std::vector<Point3>& points, bool closed);
   // A copy of Source moved by Offset.
   std::shared_ptr<HostEntity> AddCopy(const HostEntity& source, const Point3& offset);
@@ -32,6 +36,8 @@ class HostModelSpace : public TableDispatch<HostModelSpace> {
   void Insert(std::shared_ptr<HostEntity> entity, int index);
   int IndexOf(const HostEntity* entity) const;
   void Remove(const HostEntity* entity);
+  EntityPlaces TakeOut(const QSet<const HostEntity*>& entities);
+  void PutBack(const EntityPlaces& places);
 
  private:
   std::shared_ptr<HostDocument> Document(const QString& member) const;

@@ -58,6 +58,26 @@ void HostSelectionSet::Remove(const HostEntity* entity) {
   std::erase_if(items_, [entity](const auto& item) { return item.get() == entity; });
 }
 
+void HostSelectionSet::Remove(const QSet<const HostEntity*>& entities) {
+  std::erase_if(items_, [&](const auto& item) { return entities.contains(item.get()); });
+}
+
+void HostSelectionSet::SelectAll(const EntityFilter& filter) {
+  const auto document = LockDocument(document_, QStringLiteral("Select"));
+  EntityList admitted;
+  for (const auto& entity : document->ModelSpace().Entities()) {
+    if (filter.Admits(*entity)) admitted.push_back(entity);
+  }
+  Add(admitted);
+}
+
+void HostSelectionSet::Erase() {
+  const auto document = LockDocument(document_, QStringLiteral("Erase"));
+  const EntityList items = std::move(items_);
+  items_.clear();
+  document->Remove(items);
+}
+
 void HostSelectionSet::SelectOnScreen(const EntityFilter& filter) {
   const auto document = LockDocument(document_, QStringLiteral("SelectOnScreen"));
   // The filter decides what can be picked at all, before the user sees the prompt.
@@ -100,6 +120,31 @@ const MemberTable<HostSelectionSet>& HostSelectionSet::Members() {
       s.SelectOnScreen(
           args.isEmpty() ? EntityFilter()
                          : EntityFilter(ToList(args[0], member), ToList(args[1], member), member));
+      return QVariant();
+    });
+    // Mode, two corner points and the filter's group codes and values; an argument left out or
+    // passed empty counts as not given. Of the modes only acSelectionSetAll (5) is taken.
+    t.Function(QStringLiteral("Select"), [](HostSelectionSet& s, QVariantList& args) {
+      const QString member = QStringLiteral("Select");
+      constexpr qint64 kAll = 5;
+      RequireArguments(args, 1, 5, member);
+      const qint64 mode = ToInteger(args[0], member);
+      if (mode != kAll) {
+        throw AutomationError(member,
+                              QStringLiteral("selection mode %1 is not supported").arg(mode));
+      }
+      const auto given = [&args](qsizetype i) { return i < args.size() && args[i].isValid(); };
+      if (given(3) != given(4)) {
+        throw AutomationError(member,
+                              QStringLiteral("the filter needs both its codes and its values"));
+      }
+      s.SelectAll(given(3) ? EntityFilter(ToList(args[3], member), ToList(args[4], member), member)
+                           : EntityFilter());
+      return QVariant();
+    });
+    t.Function(QStringLiteral("Erase"), [](HostSelectionSet& s, QVariantList& args) {
+      RequireArguments(args, 0, 0, QStringLiteral("Erase"));
+      s.Erase();
       return QVariant();
     });
     t.Function(QStringLiteral("Delete"), [](HostSelectionSet& s, QVariantList& args) {

@@ -3,6 +3,7 @@
 #include "automation/MemberTable.h"
 #include "cad-host/HostServices.h"
 
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -23,9 +24,14 @@ class HostSelectionSet : public TableDispatch<HostSelectionSet> {
 
   // The user picks on screen; what passes Filter joins the set. Returns when the pick is over.
   void SelectOnScreen(const EntityFilter& filter);
+  // Every object of the drawing that passes Filter joins the set, whatever its layer's state.
+  void SelectAll(const EntityFilter& filter);
+  // Erases the set's objects as one change; the set is left empty.
+  void Erase();
   void Add(const EntityList& entities);
   void Clear() { items_.clear(); }
   void Remove(const HostEntity* entity);
+  void Remove(const QSet<const HostEntity*>& entities);
   void EnsureUsable(const QString& member) const;
   void MarkDeleted() { deleted_ = true; }
 

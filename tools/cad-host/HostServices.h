@@ -3,12 +3,15 @@
 #include <QtGlobal>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace trellis::cadhost {
 
 class HostEntity;
 using EntityList = std::vector<std::shared_ptr<HostEntity>>;
+// Entities with the places they held in a list, by ascending place.
+using EntityPlaces = std::vector<std::pair<int, std::shared_ptr<HostEntity>>>;
 
 // The on-screen pick: the user chooses among the visible objects of the drawing. Tests answer
 // from a script; the host's window answers with the user's mouse.
