@@ -1,0 +1,255 @@
+#include "macros/settings/CalcSettingsKeys.h"
+
+#include "macros/CellValues.h"
+#include "macros/settings/ProjectSettingsFile.h"
+
+#include <cmath>
+
+namespace trellis::macros {
+
+namespace {
+
+// Enough digits for the finest value the dialog takes (the node tolerance's 0,000001) and few
+// enough that a typed 0,15 does not come back with binary noise.
+constexpr int kWrittenDecimals = 10;
+
+const QString kShow = QStringLiteral("Show");
+const QString kCalc = QStringLiteral("Calc");
+const QString kMetres = QStringLiteral("м");
+
+CalcSetting Flag(const QString& section, const QString& key, const QString& caption,
+                 const QString& group, bool set, SettingPlace place = SettingPlace::StoreAndFile) {
+  CalcSetting s;
+  s.section = section;
+  s.key = key;
+  s.caption = caption;
+  s.kind = SettingKind::Flag;
+  s.place = place;
+  s.group = group;
+  s.defaultValue = set ? QStringLiteral("1") : QStringLiteral("0");
+  return s;
+}
+
+struct Range {
+  double min;
+  double max;
+  bool minIncluded = true;
+};
+
+CalcSetting Number(const QString& section, const QString& key, const QString& caption,
+                   const QString& unit, const QString& group, Range range,
+                   const QString& defaultValue, SettingPlace place = SettingPlace::StoreAndFile) {
+  CalcSetting s;
+  s.section = section;
+  s.key = key;
+  s.caption = caption;
+  s.unit = unit;
+  s.kind = SettingKind::Number;
+  s.place = place;
+  s.group = group;
+  s.min = range.min;
+  s.max = range.max;
+  s.minIncluded = range.minIncluded;
+  s.defaultValue = defaultValue;
+  return s;
+}
+
+CalcSetting Whole(const QString& section, const QString& key, const QString& caption,
+                  const QString& group, Range range, const QString& defaultValue) {
+  CalcSetting s = Number(section, key, caption, QString(), group, range, defaultValue);
+  s.kind = SettingKind::WholeNumber;
+  return s;
+}
+
+std::vector<CalcSetting> MakeSettings() {
+  using P = SettingPlace;
+  const Range positiveUpTo10{0, 10, false};
+  const Range share{0, 1};
+  std::vector<CalcSetting> all;
+
+  CalcSetting operation;
+  operation.section = kShow;
+  operation.key = QStringLiteral("Operation");
+  operation.caption = QStringLiteral("Показывать после расчета");
+  operation.kind = SettingKind::Choice;
+  operation.group = kShowGroup;
+  operation.choices = {QStringLiteral("Деформированная схема"), QStringLiteral("Эпюры моментов M"),
+                       QStringLiteral("Эпюры продольных сил N"),
+                       QStringLiteral("Эпюры поперечных сил Q")};
+  operation.defaultValue = QStringLiteral("1");
+  all.push_back(operation);
+  all.push_back(Number(kShow, QStringLiteral("GrafScale"),
+                       QStringLiteral("Масштаб эпюр и перемещений"), QString(), kShowGroup,
+                       {0, 1000, false}, QStringLiteral("1")));
+  all.push_back(Flag(kShow, QStringLiteral("Points"), QStringLiteral("Показывать узлы точками"),
+                     kShowGroup, true));
+  all.push_back(Number(kShow, QStringLiteral("TextScale"), QStringLiteral("Высота номеров узлов"),
+                       kMetres, kShowGroup, positiveUpTo10, QStringLiteral("0,15")));
+  all.push_back(Number(kShow, QStringLiteral("TextScale2"),
+                       QStringLiteral("Высота номеров элементов"), kMetres, kShowGroup,
+                       positiveUpTo10, QStringLiteral("0,15")));
+  all.push_back(Number(kShow, QStringLiteral("TextScale3"),
+                       QStringLiteral("Высота подписей нагрузок и результатов"), kMetres,
+                       kShowGroup, positiveUpTo10, QStringLiteral("0,15")));
+  all.push_back(Flag(kShow, QStringLiteral("WithElSize"),
+                     QStringLiteral("Подписывать длины элементов"), kShowGroup, false));
+  all.push_back(Flag(kShow, QStringLiteral("WithElSize2"),
+                     QStringLiteral("Подписывать значения на эпюрах"), kShowGroup, true));
+
+  all.push_back(Flag(kCalc, QStringLiteral("GNL"), QStringLiteral("Геометрическая нелинейность"),
+                     kCalcGroup, false));
+  all.push_back(Flag(kCalc, QStringLiteral("PhNL"),
+                     QStringLiteral("Физическая нелинейность (по диаграммам материалов)"),
+                     kCalcGroup, false));
+  all.push_back(Flag(kCalc, QStringLiteral("FndNL"), QStringLiteral("Нелинейная работа основания"),
+                     kCalcGroup, false, P::FileOnly));
+  all.push_back(Whole(kCalc, QStringLiteral("Iter"), QStringLiteral("Число шагов нагружения"),
+                      kCalcGroup, {1, 1000}, QStringLiteral("10")));
+  all.push_back(Whole(kCalc, QStringLiteral("IterMax"),
+                      QStringLiteral("Наибольшее число итераций на шаге"), kCalcGroup, {1, 10000},
+                      QStringLiteral("50")));
+  all.push_back(Number(kCalc, QStringLiteral("Prop"),
+                       QStringLiteral("Точность итераций (относительная)"), QString(), kCalcGroup,
+                       {0, 0.1, false}, QStringLiteral("0,001")));
+  all.push_back(Flag(kCalc, QStringLiteral("PL"),
+                     QStringLiteral("Расчет до исчерпания несущей способности"), kCalcGroup,
+                     false));
+  all.push_back(Number(kCalc, QStringLiteral("MPL"),
+                       QStringLiteral("Наибольший множитель нагрузки"), QString(), kCalcGroup,
+                       {1, 100}, QStringLiteral("3")));
+
+  all.push_back(Flag(kCalc, QStringLiteral("DesignLoad"),
+                     QStringLiteral("Расчетные нагрузки (с коэффициентами надежности)"),
+                     kCombinationGroup, true));
+  all.push_back(Number(kCalc, QStringLiteral("Gf"),
+                       QStringLiteral("Коэффициент надежности по нагрузке для собственного веса"),
+                       QString(), kCombinationGroup, {0.5, 2}, QStringLiteral("1,1"), P::FileOnly));
+  all.push_back(
+      Number(kCalc, QStringLiteral("Psi"),
+             QStringLiteral("Коэффициент сочетания ψ для длительных нагрузок в особом сочетании"),
+             QString(), kCombinationGroup, share, QStringLiteral("0,95")));
+  all.push_back(Number(kCalc, QStringLiteral("KC1"),
+                       QStringLiteral("Коэффициент сочетания при одной кратковременной нагрузке"),
+                       QString(), kCombinationGroup, share, QStringLiteral("1")));
+  all.push_back(
+      Number(kCalc, QStringLiteral("KC09"),
+             QStringLiteral("Коэффициент сочетания при нескольких кратковременных нагрузках"),
+             QString(), kCombinationGroup, share, QStringLiteral("0,9")));
+  CalcSetting normative = Number(kCalc, QStringLiteral("KCNorm"),
+                                 QStringLiteral("Коэффициент нормативного сочетания (пусто — 1)"),
+                                 QString(), kCombinationGroup, share, QString(), P::FileOnly);
+  normative.emptyAllowed = true;
+  all.push_back(normative);
+
+  all.push_back(
+      Flag(kCalc, QStringLiteral("All3D"),
+           QStringLiteral("Пространственный расчет (иначе — плоская рама в плоскости XZ)"),
+           kSchemeGroup, true));
+  all.push_back(Flag(kCalc, QStringLiteral("XYZ"), QStringLiteral("Перемещения в глобальных осях"),
+                     kSchemeGroup, true));
+  all.push_back(Flag(kCalc, QStringLiteral("Mkp"), QStringLiteral("Учитывать кручение элементов"),
+                     kSchemeGroup, true));
+  all.push_back(Flag(kCalc, QStringLiteral("CorectMkp"),
+                     QStringLiteral("Снижать крутильную жесткость бетонных элементов"),
+                     kSchemeGroup, false));
+  all.push_back(Number(kToleranceSection, kToleranceKey, QStringLiteral("Допуск совпадения узлов"),
+                       kMetres, kSchemeGroup, {kMinTolerance, kMaxTolerance},
+                       NumberCell(kDefaultTolerance, kWrittenDecimals), P::FileOnly));
+  return all;
+}
+
+QString Bound(double value) {
+  return NumberCell(value, kWrittenDecimals);
+}
+
+QString RangeRefusal(const CalcSetting& s) {
+  const QString what =
+      s.kind == SettingKind::WholeNumber ? QStringLiteral("Целое число") : QStringLiteral("Число");
+  if (s.minIncluded)
+    return QStringLiteral("%1 должно быть от %2 до %3").arg(what, Bound(s.min), Bound(s.max));
+  return QStringLiteral("%1 должно быть больше %2 и не больше %3")
+      .arg(what, Bound(s.min), Bound(s.max));
+}
+
+bool InRange(const CalcSetting& s, double value) {
+  const bool aboveMin = s.minIncluded ? value >= s.min : value > s.min;
+  return aboveMin && value <= s.max;
+}
+
+// Flags written by other programs of the family may read "-1" or "True".
+std::optional<bool> FlagOf(const QString& text) {
+  const QString t = text.trimmed();
+  if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
+  if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
+  if (const auto number = CellNumber(t)) return *number != 0;
+  return std::nullopt;
+}
+
+}  // namespace
+
+const std::vector<CalcSetting>& CalcSettings() {
+  static const std::vector<CalcSetting> all = MakeSettings();
+  return all;
+}
+
+const CalcSetting* FindCalcSetting(const QString& id) {
+  for (const CalcSetting& s : CalcSettings()) {
+    if (s.Id() == id) return &s;
+  }
+  return nullptr;
+}
+
+QString RefusalOf(const CalcSetting& s, const QString& text) {
+  const QString t = text.trimmed();
+  switch (s.kind) {
+    case SettingKind::Flag:
+      if (t == u'0' || t == u'1') return QString();
+      return QStringLiteral("Значение флажка должно быть 0 или 1");
+    case SettingKind::Choice: {
+      const auto index = CellWholeNumber(t);
+      if (t.size() == 1 && index && *index >= 0 && *index < s.choices.size()) return QString();
+      return QStringLiteral("Выберите одно из значений списка");
+    }
+    case SettingKind::WholeNumber:
+    case SettingKind::Number:
+      break;
+  }
+  if (t.isEmpty()) return s.emptyAllowed ? QString() : QStringLiteral("Введите значение");
+  const auto number = CellNumber(t);
+  if (!number) return QStringLiteral("Введите число");
+  if (s.kind == SettingKind::WholeNumber && std::floor(*number) != *number) {
+    return QStringLiteral("Введите целое число");
+  }
+  if (!InRange(s, *number)) return RangeRefusal(s);
+  return QString();
+}
+
+QString StoredForm(const CalcSetting& s, const QString& text) {
+  const QString t = text.trimmed();
+  if (s.kind == SettingKind::Flag || s.kind == SettingKind::Choice || t.isEmpty()) return t;
+  const auto number = CellNumber(t);
+  return number ? NumberCell(*number, kWrittenDecimals) : t;
+}
+
+QString ShownForm(const CalcSetting& s, const QString& stored) {
+  const QString t = stored.trimmed();
+  if (t.isEmpty()) return s.defaultValue;
+  switch (s.kind) {
+    case SettingKind::Flag: {
+      const auto set = FlagOf(t);
+      if (!set) return s.defaultValue;
+      return *set ? QStringLiteral("1") : QStringLiteral("0");
+    }
+    case SettingKind::Choice: {
+      const auto index = CellWholeNumber(t);
+      if (!index || *index < 0 || *index >= s.choices.size()) return s.defaultValue;
+      return QString::number(*index);
+    }
+    case SettingKind::WholeNumber:
+    case SettingKind::Number:
+      return t;
+  }
+  return t;
+}
+
+}  // namespace trellis::macros
