@@ -1,5 +1,6 @@
 #include "macros/MacroServer.h"
 
+#include "macros/check/CheckMacro.h"
 #include "macros/scheme/SchemeMacro.h"
 #include "macros/settings/ParametersMacro.h"
 
@@ -10,6 +11,7 @@ namespace trellis::macros {
 std::vector<ServedClass> ServedClasses(ParametersEditor& editor) {
   return {
       {QStringLiteral("Trellis.Scheme"), [] { return std::make_shared<SchemeMacro>(); }},
+      {QStringLiteral("Trellis.SchemeCheck"), [] { return std::make_shared<CheckMacro>(); }},
       {QStringLiteral("Trellis.Parameters"),
        [&editor] { return std::make_shared<ParametersMacro>(editor); }},
   };

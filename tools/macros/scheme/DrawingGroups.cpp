@@ -5,6 +5,7 @@
 #include "automation/CallsTogether.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -50,13 +51,10 @@ Point3 ToPoint(const QVariant& value, const QString& member) {
   return {ToNumber(list[0], member), ToNumber(list[1], member), ToNumber(list[2], member)};
 }
 
-}  // namespace
-
-std::vector<GroupContents> ReadDrawingGroups(Dispatch& document, const QStringList& names) {
-  std::vector<GroupContents> contents(size_t(names.size()));
+// The drawing's groups by upper-case name. Asking for a missing group by name would stop a
+// whole batch, so they are listed by index and matched by name (names compare without case).
+QHash<QString, DispatchRef> GroupsByName(Dispatch& document) {
   const DispatchRef groups = ToObject(document.Get(QStringLiteral("Groups")), QStringLiteral("Groups"));
-  // Asking for a missing group by name would stop a whole batch, so the drawing's groups are
-  // listed by index and matched by name (names compare without case).
   const int groupCount = int(ToInteger(groups->Get(QStringLiteral("Count")), QStringLiteral("Count")));
   std::vector<DispatchRef> all;
   std::vector<QVariantList> indexes;
@@ -71,6 +69,14 @@ std::vector<GroupContents> ReadDrawingGroups(Dispatch& document, const QStringLi
   for (size_t i = 0; i < drawingGroups.size(); ++i) {
     byName.insert(groupNames[i].toString().toUpper(), drawingGroups[i]);
   }
+  return byName;
+}
+
+}  // namespace
+
+std::vector<GroupContents> ReadDrawingGroups(Dispatch& document, const QStringList& names) {
+  std::vector<GroupContents> contents(size_t(names.size()));
+  const QHash<QString, DispatchRef> byName = GroupsByName(document);
 
   std::vector<DispatchRef> wanted;
   std::vector<size_t> wantedPlace;
@@ -129,6 +135,27 @@ std::vector<GroupContents> ReadDrawingGroups(Dispatch& document, const QStringLi
     }
   }
   return contents;
+}
+
+QHash<QString, int> CountGroupObjects(Dispatch& document, const QStringList& names) {
+  const QHash<QString, DispatchRef> byName = GroupsByName(document);
+  std::vector<DispatchRef> wanted;
+  QStringList wantedNames;
+  QSet<QString> asked;
+  for (const QString& name : names) {
+    const QString upper = name.toUpper();
+    const DispatchRef group = byName.value(upper);
+    if (!group || asked.contains(upper)) continue;
+    asked.insert(upper);
+    wanted.push_back(group);
+    wantedNames << upper;
+  }
+  const std::vector<QVariant> counts = CallEach(wanted, LateCall::Kind::Get, QStringLiteral("Count"));
+  QHash<QString, int> objects;
+  for (qsizetype i = 0; i < wantedNames.size(); ++i) {
+    objects.insert(wantedNames[i], int(ToInteger(counts[size_t(i)], QStringLiteral("Count"))));
+  }
+  return objects;
 }
 
 }  // namespace trellis::macros

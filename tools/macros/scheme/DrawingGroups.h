@@ -3,6 +3,7 @@
 #include "automation/Dispatch.h"
 #include "macros/scheme/SchemeBuilder.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -25,5 +26,10 @@ struct GroupContents {
 // a time (see CallTogether), so a drawing of many thousands of objects is read in a moment
 // even from another process. Throws AutomationError when the host fails.
 std::vector<GroupContents> ReadDrawingGroups(Dispatch& document, const QStringList& names);
+
+// How many objects each group of Names holds, by upper-case name; a name the drawing has no
+// group of is absent. Only the counts are asked for, in batches as above. Throws
+// AutomationError when the host fails.
+QHash<QString, int> CountGroupObjects(Dispatch& document, const QStringList& names);
 
 }  // namespace trellis::macros
