@@ -243,7 +243,14 @@ QDBusMessage BusEndpoint::Await(const QDBusMessage& call, const QString& member)
     throw AutomationError(member, QStringLiteral("the call was abandoned"));
   }
   QDBusMessage reply = pending.reply();
-  if (reply.type() == QDBusMessage::ErrorMessage) throw AutomationError(member, ReasonOf(reply));
+  if (reply.type() == QDBusMessage::ErrorMessage) {
+    // Calls wait without a time limit, so no reply means the server's connection went away
+    // while it held the call.
+    if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
+      throw ServerLeft(member, ReasonOf(reply));
+    }
+    throw AutomationError(member, ReasonOf(reply));
+  }
   return reply;
 }
 

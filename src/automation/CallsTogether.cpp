@@ -4,6 +4,8 @@
 #include "automation/BusEndpoint.h"
 #include "automation/RemoteObject.h"
 
+#include <algorithm>
+
 namespace trellis {
 
 namespace {
@@ -48,6 +50,17 @@ std::vector<QVariant> CallTogether(const std::vector<LateCall>& calls) {
   std::vector<QVariant> answers;
   answers.reserve(calls.size());
   for (const LateCall& call : calls) answers.push_back(CallOne(call));
+  return answers;
+}
+
+std::vector<QVariant> CallInBatches(const std::vector<LateCall>& calls, size_t perMessage) {
+  std::vector<QVariant> answers;
+  answers.reserve(calls.size());
+  for (size_t first = 0; first < calls.size(); first += perMessage) {
+    const auto begin = calls.begin() + qsizetype(first);
+    const std::vector<LateCall> batch(begin, begin + qsizetype(std::min(perMessage, calls.size() - first)));
+    for (QVariant& answer : CallTogether(batch)) answers.push_back(std::move(answer));
+  }
   return answers;
 }
 

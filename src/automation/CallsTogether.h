@@ -26,4 +26,7 @@ struct LateCall {
 // not made. Arguments changed by a method are not passed back.
 std::vector<QVariant> CallTogether(const std::vector<LateCall>& calls);
 
+// Any number of such calls, sent PerMessage at a time so that no message grows without bound.
+std::vector<QVariant> CallInBatches(const std::vector<LateCall>& calls, size_t perMessage = 100);
+
 }  // namespace trellis

@@ -29,7 +29,16 @@ void Try(Step step) {
 CadConnection::CadConnection(CadServices services) : services_(std::move(services)) {}
 
 bool CadConnection::ConnectCad(bool silent) {
-  host_ = ReadCadHostChoice(services_.settings);
+  const CadHostChoice chosen = ReadCadHostChoice(services_.settings);
+  // Another host chosen in the parameters since the last connection: the one bound is let go,
+  // so the chosen one is found, or started, as a first one would be.
+  if (application_.IsSet() && chosen.ProgId().compare(host_.ProgId(), Qt::CaseInsensitive) != 0) {
+    application_ = CadApplication();
+    document_ = CadDocument();
+    groups_ = CadGroups();
+    selectionSet_ = CadSelectionSet();
+  }
+  host_ = chosen;
   const bool wasUnset = !application_.IsSet();
   bool failed = false;
   try {

@@ -176,6 +176,15 @@ TEST_F(ConnectCadRules, HostIsStartedOnlyWhileNoneWasBoundAndAGoneHostIsReported
   ASSERT_TRUE(cad_->ConnectCad(false));
   EXPECT_EQ(cad_->Document().Object(), next->ActiveDocument());
   EXPECT_FALSE(next->Visible());  // only the first connection shows the host
+
+  // Another host chosen in the parameters is started, though one was bound before.
+  RegisterHost(QStringLiteral("ZWCAD.Application"));
+  ChooseHost(QStringLiteral("ZWCAD"));
+  activator_.asked.clear();
+  ASSERT_TRUE(cad_->ConnectCad(false));
+  EXPECT_EQ(activator_.asked, (QStringList{QStringLiteral("get ZWCAD.Application"),
+                                           QStringLiteral("create ZWCAD.Application")}));
+  EXPECT_EQ(cad_->Document().Object(), lastHost_->ActiveDocument());
 }
 
 TEST_F(ConnectCadRules, ServicesAroundTheConnection) {

@@ -264,6 +264,17 @@ TEST_F(HostModel, TextsAndCirclesGoOnTheCurrentLayerAnswerTheirKindsMembersAndAr
   EXPECT_EQ(ToCadPoint(Get(circle, QStringLiteral("Center")), {}), (CadPoint{3, 4, 5}));
   EXPECT_EQ(Get(circle, QStringLiteral("Radius")).toDouble(), 0.5);
   EXPECT_EQ(text.Layer() + circle.ObjectName(), QStringLiteral("MarksAcDbCircle"));
+  // Turned upright into the XZ plane, both stay where they are in the world.
+  for (const CadEntity& planar : {text, circle}) {
+    planar.Object()->Set(QStringLiteral("Normal"), PointValue({0, -2, 0}));
+    EXPECT_EQ(ToCadPoint(Get(planar, QStringLiteral("Normal")), {}), (CadPoint{0, -1, 0}));
+  }
+  const CadPoint at = ToCadPoint(Get(text, QStringLiteral("InsertionPoint")), {});
+  EXPECT_NEAR(at[0], 1, 1e-12);
+  EXPECT_NEAR(at[1], 2, 1e-12);
+  EXPECT_NEAR(at[2], 0, 1e-12);
+  EXPECT_NEAR(ToCadPoint(Get(circle, QStringLiteral("Center")), {})[2], 5, 1e-12);
+  EXPECT_THROW(text.Object()->Set(QStringLiteral("Normal"), PointValue({0, 0, 0})), AutomationError);
   EXPECT_EQ(ErrorOf([&] { Get(circle, QStringLiteral("TextString")); }).Reason(),
             QStringLiteral("a CIRCLE has no TextString"));
   EXPECT_THROW(Get(text, QStringLiteral("Center")), AutomationError);

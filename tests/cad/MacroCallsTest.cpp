@@ -41,6 +41,9 @@ class MacroObject : public TableDispatch<MacroObject> {
       method("Stopped", [](MacroObject&, QVariantList&) {
         throw CallAbandoned(QStringLiteral("Stopped"), QStringLiteral("no answer"));
       });
+      method("Vanish", [](MacroObject&, QVariantList&) {
+        throw ServerLeft(QStringLiteral("Vanish"), QStringLiteral("gone"));
+      });
       method("Rename", [](MacroObject&, QVariantList& args) { args[2] = QStringLiteral("Renamed"); });
       method("Rewrite", [](MacroObject&, QVariantList& args) {
         WriteBytes(args[1].toString() + QStringLiteral("/B.d02"), "99\tМакрос\r\n");
@@ -105,6 +108,15 @@ TEST_F(MacroCalls, AStoppedCallEndsTheActionAndIsPassedOnWhereOtherFailuresAreNo
   log_.calls.clear();
   EXPECT_THROW(RunActionString(macros_, "Lib.A;Stopped|Lib.B;Run"), CallAbandoned);
   EXPECT_EQ(log_.calls, QStringList({"Lib.A.Stopped"}));
+  EXPECT_TRUE(t_.prompter.Messages().empty());
+
+  // A server that ended mid-call is told of; the next call goes on.
+  log_.calls.clear();
+  RunActionString(macros_, "Lib.A;Vanish|Lib.A;Run");
+  EXPECT_EQ(log_.calls, QStringList({"Lib.A.Vanish", "Lib.A.Run"}));
+  ASSERT_EQ(t_.prompter.Messages().size(), 1u);
+  EXPECT_EQ(t_.prompter.Messages()[0].text,
+            QStringLiteral("Макрос Lib.A;Vanish не завершен: его программа закончила работу во время вызова."));
 }
 
 TEST_F(MacroCalls, TheShownTableIsWrittenBeforeEveryCall) {

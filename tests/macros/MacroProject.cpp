@@ -6,19 +6,24 @@
 
 namespace trellis::test {
 
+void RecordingWindow::Note(const QString& call) {
+  calls << call;
+  if (onCall) onCall(call);
+}
+
 QVariant RecordingWindow::Get(const QString& name) {
-  calls << QStringLiteral("Get ") + name;
+  Note(QStringLiteral("Get ") + name);
   return {};
 }
 
 void RecordingWindow::Set(const QString& name, const QVariant& value) {
-  calls << (name == QLatin1String("StatusText") ? QStringLiteral("Status ") : name + u' ') + value.toString();
+  Note((name == QLatin1String("StatusText") ? QStringLiteral("Status ") : name + u' ') + value.toString());
 }
 
 QVariant RecordingWindow::Invoke(const QString& member, QVariantList& args) {
   QStringList texts;
   for (const QVariant& arg : args) texts << arg.toString();
-  calls << (texts.isEmpty() ? member : member + u' ' + texts.join(u'|'));
+  Note(texts.isEmpty() ? member : member + u' ' + texts.join(u'|'));
   return {};
 }
 
@@ -58,6 +63,16 @@ void MacroProject::DrawPoints(const CadGroup& group, const std::vector<CadPoint>
   std::vector<CadEntity> drawn;
   for (const CadPoint& point : points) drawn.push_back(document.ModelSpace().AddPoint(point));
   group.AppendItems(drawn);
+}
+
+void MacroProject::DrawTwoBayFrame() {
+  WriteTable(QStringLiteral("Elements"), {{"1", "Колонны", "", "", "", "", "", "", "", "", ""},
+                                          {"2", "Ригель", "", "", "", "", "", "", "", "", "3"}});
+  WriteTable(QStringLiteral("Points"), {{"1", "Опоры"}, {"2", "Груз"}});
+  DrawLines(Group("E", 1), {{{0, 0, 0}, {0, 0, 3}}, {{6, 0, 0}, {6, 0, 3}}, {{12, 0, 0}, {12, 0, 3}}});
+  DrawLines(Group("E", 2), {{{0, 0, 3}, {12, 0, 3}}});
+  DrawPoints(Group("P", 1), {{0, 0, 0}, {6, 0, 0}, {12, 0, 0}});
+  DrawPoints(Group("P", 2), {{3, 0, 3}});
 }
 
 void MacroProject::Run(Dispatch& macro, const QString& method) {

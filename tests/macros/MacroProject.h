@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,16 +22,22 @@ namespace trellis::test {
 class RecordingWindow : public Dispatch {
  public:
   QStringList calls;
+  // Runs after each call is noted, with its line.
+  std::function<void(const QString&)> onCall;
 
   QVariant Get(const QString& name) override;
   void Set(const QString& name, const QVariant& value) override;
   QVariant Invoke(const QString& member, QVariantList& args) override;
   // The AddError lines, without the member's name.
   QStringList Errors() const;
+
+ private:
+  void Note(const QString& call);
 };
 
 // A project in a working folder of its own (base name "N") beside the built installation, and
-// an empty drawing in the drawing host's own model, run in-process.
+// an empty drawing in the drawing host's own model, run in-process; a test may hand in another
+// document (one served over the bus) before drawing.
 class MacroProject {
  public:
   MacroProject();
@@ -43,6 +50,11 @@ class MacroProject {
   CadGroup Group(const QString& letter, int number) const;
   void DrawLines(const CadGroup& group, const std::vector<std::pair<CadPoint, CadPoint>>& lines) const;
   void DrawPoints(const CadGroup& group, const std::vector<CadPoint>& points) const;
+
+  // A frame of two bays in the XZ plane: three columns 3 m high (element group 1, "Колонны"),
+  // the beam over them drawn as one line of 12 m (group 2, "Ригель", step 3 m), the feet in node
+  // group 1 ("Опоры") and a load point on the beam at 3 m in node group 2 ("Груз").
+  void DrawTwoBayFrame();
 
   // Calls Method of Macro with the five arguments of a macro call, as the program does.
   void Run(Dispatch& macro, const QString& method);

@@ -20,20 +20,11 @@ QStringList Row(const TableRows& table, int row) {
   return cells;
 }
 
-// A frame of two bays in the XZ plane: three columns 3 m high, and the beam over them drawn as
-// one line of 12 m, cut by the middle column's top and by the point of a node group.
+// The two-bay frame: the beam over the columns is one line, cut by the middle column's top and by
+// the point of a node group.
 class SchemeBuild : public ::testing::Test {
  protected:
-  void SetUp() override {
-    project_.WriteTable(QStringLiteral("Elements"),
-                        {{"1", "Колонны", "", "", "", "", "", "", "", "", ""},
-                         {"2", "Ригель", "", "", "", "", "", "", "", "", "3"}});
-    project_.WriteTable(QStringLiteral("Points"), {{"1", "Опоры"}, {"2", "Груз"}});
-    project_.DrawLines(project_.Group("E", 1), {{{0, 0, 0}, {0, 0, 3}}, {{6, 0, 0}, {6, 0, 3}}, {{12, 0, 0}, {12, 0, 3}}});
-    project_.DrawLines(project_.Group("E", 2), {{{0, 0, 3}, {12, 0, 3}}});
-    project_.DrawPoints(project_.Group("P", 1), {{0, 0, 0}, {6, 0, 0}, {12, 0, 0}});
-    project_.DrawPoints(project_.Group("P", 2), {{3, 0, 3}});
-  }
+  void SetUp() override { project_.DrawTwoBayFrame(); }
   void Build() { project_.Run(macro_, QStringLiteral("Build")); }
   QByteArray Files() {
     QByteArray all;

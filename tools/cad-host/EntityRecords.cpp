@@ -71,11 +71,6 @@ void TranslatePoints(DxfRecord& record, int xCode, const Point3& by, int from, i
   }
 }
 
-Point3 ExtrusionOf(const DxfRecord& record) {
-  return {record.NumberOf(210).value_or(0), record.NumberOf(220).value_or(0),
-          record.NumberOf(230).value_or(1)};
-}
-
 void AppendCommon(DxfRecord& record, QByteArrayView type, QByteArrayView handle,
                   QByteArrayView owner, QByteArrayView layer, QByteArrayView subclass) {
   record.Append(kType, type);
@@ -334,6 +329,38 @@ void SetRecordPoint(DxfRecord& record, int xCode, const Point3& point) {
       record.Insert(i, code, DxfNumber(point[size_t(axis)]));
     }
   }
+}
+
+Point3 ExtrusionOf(const DxfRecord& record) {
+  return {record.NumberOf(210).value_or(0), record.NumberOf(220).value_or(0),
+          record.NumberOf(230).value_or(1)};
+}
+
+void SetRecordNormal(DxfRecord& record, EntityKind kind, const Point3& normal) {
+  const bool second = kind == EntityKind::Text && record.IndexOf(11) >= 0 && record.IndexOf(11) < record.PartEnd();
+  const Point3 at = WorldPoint(record, kind, 10);
+  const Point3 alignedAt = second ? WorldPoint(record, kind, 11) : Point3{};
+  if (record.IndexOf(210) < 0 || record.IndexOf(210) >= record.PartEnd()) {
+    // The extrusion belongs to the first subclass: a TEXT's second AcDbText part and an ARC's
+    // AcDbArc part come after it.
+    const QByteArray next = kind == EntityKind::Text ? QByteArrayLiteral("AcDbText") : QByteArrayLiteral("AcDbArc");
+    int where = record.PartEnd();
+    for (int i = 0, seen = 0; i < record.PartEnd(); ++i) {
+      if (record.Code(i) != 100 || record.Value(i) != next) continue;
+      if (kind == EntityKind::Arc || ++seen == 2) {
+        where = i;
+        break;
+      }
+    }
+    record.Insert(where, 210, DxfNumber(normal[0]));
+    record.Insert(where + 1, 220, DxfNumber(normal[1]));
+    record.Insert(where + 2, 230, DxfNumber(normal[2]));
+  } else {
+    SetRecordPoint(record, 210, normal);
+  }
+  const ObjectAxes axes(normal);
+  SetRecordPoint(record, 10, axes.ToLocal(at));
+  if (second) SetRecordPoint(record, 11, axes.ToLocal(alignedAt));
 }
 
 Point3 WorldPoint(const DxfRecord& record, EntityKind kind, int xCode) {

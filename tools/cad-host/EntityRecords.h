@@ -40,6 +40,11 @@ DxfRecord CopyRecord(const DxfRecord& record, const std::function<QByteArray()>&
 // The point whose x has code XCode (10, 11, ...), the Nth of them; a missing y or z is 0.
 Point3 RecordPoint(const DxfRecord& record, int xCode, int nth = 0);
 void SetRecordPoint(DxfRecord& record, int xCode, const Point3& point);
+// The extrusion direction of a planar entity, (0, 0, 1) when the record gives none.
+Point3 ExtrusionOf(const DxfRecord& record);
+// Puts a planar entity (text, circle, arc) into the plane of Normal, its points staying where
+// they are in the world.
+void SetRecordNormal(DxfRecord& record, EntityKind kind, const Point3& normal);
 // The same point in world coordinates: circles, arcs and texts keep theirs in their own plane.
 Point3 WorldPoint(const DxfRecord& record, EntityKind kind, int xCode);
 

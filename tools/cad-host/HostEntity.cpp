@@ -200,6 +200,23 @@ const MemberTable<HostEntity>& HostEntity::Members() {
       RequireKind(e, {EntityKind::Circle, EntityKind::Arc}, QStringLiteral("Radius"));
       return OwnNumber(e.record_, 40);
     });
+    // The plane a text, circle or arc lies in. A new normal turns the object into that plane
+    // about its insertion point or centre, which keeps its place in the world.
+    t.Property(
+        QStringLiteral("Normal"),
+        [](HostEntity& e) {
+          RequireKind(e, {EntityKind::Text, EntityKind::Circle, EntityKind::Arc}, QStringLiteral("Normal"));
+          return PointValue(ExtrusionOf(e.record_));
+        },
+        [](HostEntity& e, const QVariant& v) {
+          const QString member = QStringLiteral("Normal");
+          RequireKind(e, {EntityKind::Text, EntityKind::Circle, EntityKind::Arc}, member);
+          const Point3 normal = ToPoint(v, member);
+          if (!(Length(normal) > 0) || !std::isfinite(Length(normal))) {
+            throw AutomationError(member, QStringLiteral("a normal needs a direction"));
+          }
+          e.ChangeRecord(member, [&](DxfRecord& r) { SetRecordNormal(r, e.kind_, Normalized(normal)); });
+        });
     t.Function(QStringLiteral("Move"), [](HostEntity& e, QVariantList& args) {
       const QString member = QStringLiteral("Move");
       RequireArguments(args, 2, 2, member);

@@ -1,6 +1,7 @@
 #include "macros/MacroServer.h"
 
 #include "macros/check/CheckMacro.h"
+#include "macros/layers/ServiceLayersMacro.h"
 #include "macros/scheme/SchemeMacro.h"
 #include "macros/settings/ParametersMacro.h"
 
@@ -14,6 +15,7 @@ std::vector<ServedClass> ServedClasses(ParametersEditor& editor) {
       {QStringLiteral("Trellis.SchemeCheck"), [] { return std::make_shared<CheckMacro>(); }},
       {QStringLiteral("Trellis.Parameters"),
        [&editor] { return std::make_shared<ParametersMacro>(editor); }},
+      {QStringLiteral("Trellis.ServiceLayers"), [] { return std::make_shared<ServiceLayersMacro>(); }},
   };
 }
 

@@ -13,20 +13,6 @@ namespace trellis::macros {
 
 namespace {
 
-constexpr size_t kCallsPerMessage = 100;
-
-// The calls sent a hundred at a time; the answers in order.
-std::vector<QVariant> CallInBatches(const std::vector<LateCall>& calls) {
-  std::vector<QVariant> answers;
-  answers.reserve(calls.size());
-  for (size_t first = 0; first < calls.size(); first += kCallsPerMessage) {
-    const size_t last = std::min(calls.size(), first + kCallsPerMessage);
-    const std::vector<LateCall> batch(calls.begin() + qsizetype(first), calls.begin() + qsizetype(last));
-    for (QVariant& answer : CallTogether(batch)) answers.push_back(std::move(answer));
-  }
-  return answers;
-}
-
 // One member of many objects, with per-object arguments when given.
 std::vector<QVariant> CallEach(const std::vector<DispatchRef>& objects, LateCall::Kind kind,
                                const QString& member, const std::vector<QVariantList>& args = {}) {

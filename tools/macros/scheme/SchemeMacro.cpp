@@ -2,6 +2,7 @@
 
 #include "app/RunTimeError.h"
 #include "macros/MainWindowCalls.h"
+#include "macros/layers/LayersInDrawing.h"
 #include "macros/ProjectTables.h"
 #include "macros/scheme/SchemeFromDrawing.h"
 #include "macros/settings/ProjectSettingsFile.h"
@@ -48,6 +49,11 @@ void SchemeMacro::Build(const MacroCall& call) {
       break;
   }
   window.TablesChanged();
+  try {
+    ForgetServiceLayers(*call.cadDocument);
+  } catch (const AutomationError& error) {
+    window.Report(QStringLiteral("Служебные слои чертежа не обновлены: %1").arg(error.Reason()));
+  }
   const Scheme& scheme = outcome.scheme;
   window.Status(QStringLiteral("Расчетная схема построена: узлов %1 (основных %2), элементов %3")
                     .arg(scheme.NodeCount())
