@@ -110,15 +110,20 @@ void BuildScheme(benchmark::State& state, Dispatch& document, Project& project) 
   }
 }
 
-void BuildWithHostInProcess(benchmark::State& state) {
+// The frames drawn in the host's model in this process.
+struct DrawingInProcess {
+  DrawingInProcess() { DrawFrames(*document); }
   NoPick picker;
   cadhost::NoWindow view;
   QTemporaryDir hostFolder;
-  const auto host = cadhost::HostApplication::Create({picker, view}, hostFolder.path());
-  const DispatchRef document = ObjectOf(host->Get(QStringLiteral("ActiveDocument")));
-  DrawFrames(*document);
+  std::shared_ptr<cadhost::HostApplication> host = cadhost::HostApplication::Create({picker, view}, hostFolder.path());
+  DispatchRef document = ObjectOf(host->Get(QStringLiteral("ActiveDocument")));
+};
+
+void BuildWithHostInProcess(benchmark::State& state) {
+  DrawingInProcess drawing;
   Project project;
-  BuildScheme(state, *document, project);
+  BuildScheme(state, *drawing.document, project);
 }
 
 // The installation's Servers.ini starts the built trellis-cad on the benchmark's bus.
@@ -144,15 +149,11 @@ void BuildWithHostInItsOwnProcess(benchmark::State& state) {
 }
 
 void CheckBuiltScheme(benchmark::State& state) {
-  NoPick picker;
-  cadhost::NoWindow view;
-  QTemporaryDir hostFolder;
-  const auto host = cadhost::HostApplication::Create({picker, view}, hostFolder.path());
-  const DispatchRef document = ObjectOf(host->Get(QStringLiteral("ActiveDocument")));
-  DrawFrames(*document);
+  DrawingInProcess drawing;
   Project project;
-  macros::SchemeFromDrawing(project.tables, *document, 0.001, project.stop);
-  const QHash<QString, int> counts = macros::CountGroupObjects(*document, macros::CheckedDrawingGroups(project.tables));
+  macros::SchemeFromDrawing(project.tables, *drawing.document, 0.001, project.stop);
+  const QHash<QString, int> counts =
+      macros::CountGroupObjects(*drawing.document, macros::CheckedDrawingGroups(project.tables));
   size_t problems = 0;
   for (auto _ : state) problems = macros::CheckScheme(project.tables, counts, true).size();
   state.counters["problems"] = double(problems);

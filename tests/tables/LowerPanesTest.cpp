@@ -48,7 +48,7 @@ TEST_F(LowerArea, TheErrorListTellsHowToReachAnError) {
   SelectLowerTab(w_, 2);
   EXPECT_EQ(w_.lowerPanes.Shown(), "Err");
   EXPECT_EQ(w_.StatusBar1.Panel(1), "");  // no errors: nothing to say
-  w_.fg2.Add(ErrorEntry{QStringLiteral("Нет материала"), "1", QStringLiteral("Элементы"), "2", "3"});
+  w_.fg2.Add(ErrorEntry{QStringLiteral("Нет материала"), "1", QStringLiteral("Элементы"), "2", "3", QString()});
   SelectLowerTab(w_, 2);
   EXPECT_EQ(w_.StatusBar1.Panel(1), QStringLiteral("Для показа ошибки выберите строку таблицы Ошибки"));
   SelectLowerTab(w_, 1);

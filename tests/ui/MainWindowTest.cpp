@@ -8,6 +8,7 @@
 #include "ui/CadTableLink.h"
 #include "ui/GridTableModel.h"
 #include "ui/MainWindow.h"
+#include "ui/MainWindowObject.h"
 #include "ui/ProgramServices.h"
 #include "app/TextCodec.h"
 
@@ -213,7 +214,7 @@ TEST_F(MainWindowTest, AnErrorLineOpensItsTableAtTheCell) {
   ApplicationContext* app = &program->app;
   MainWindow window(*app);
   window.Load();
-  app->window.fg2.Add(ErrorEntry{QStringLiteral("Нет материала"), "2", QStringLiteral("Нагрузки"), "1", "2"});
+  app->window.fg2.Add(ErrorEntry{QStringLiteral("Нет материала"), "2", QStringLiteral("Нагрузки"), "1", "2", QString()});
   auto* errors = window.findChild<QTableWidget*>(QStringLiteral("fg2"));
   errors->show();
   Q_EMIT errors->cellClicked(0, 0);
@@ -224,6 +225,40 @@ TEST_F(MainWindowTest, AnErrorLineOpensItsTableAtTheCell) {
   QTest::mouseClick(window.findChild<QTabBar*>(QStringLiteral("Tabs1")), Qt::LeftButton, {},
                     window.findChild<QTabBar*>(QStringLiteral("Tabs1"))->tabRect(0).center());
   EXPECT_EQ(app->tables.currentTableKey, "Mat");
+}
+
+TEST_F(MainWindowTest, AMacroFillsTheErrorListAndItsLinesOpenTablesOfAnyGroup) {
+  Write(QStringLiteral("Tables.ini"),
+        "[Main]\nTables=Mat|Loads|Nodes\n[Ext]\nExtBmp=d|g\nExtName=Модель|Геометрия\nPost=0|0\n"
+        "[Mat]\nExt=d01\nName=Материалы\n[Loads]\nExt=d04\nName=Нагрузки\n[Nodes]\nExt=g01\nName=Узлы\n");
+  Write(QStringLiteral("Nodes.ini"), "[F1]\nName=N\nType=i\n[F2]\nName=X\n");
+  Write(QStringLiteral("bmp/Left/g.bmp"), "BM");
+  auto program = NewProgram();
+  ApplicationContext* app = &program->app;
+  MainWindow window(*app);
+  window.Load();
+  MainWindowObject macroView(&window, *app, program->link);
+  Call(macroView, QStringLiteral("AddError"), {QStringLiteral("Узел 3 ни с чем не связан"), QStringLiteral("Nodes"), 2, 1});
+  Call(macroView, QStringLiteral("ShowErrors"));
+  EXPECT_EQ(app->window.lowerPanes.Shown(), "Err");
+  const ErrorEntry& entry = app->window.fg2.Entries().at(0);
+  EXPECT_EQ(QStringList({entry.tabNumber, entry.table, entry.row, entry.column}),
+            QStringList({"1", QStringLiteral("Узлы"), "2", "1"}));  // the first tab of its group
+
+  const QString file = app->folders.GetWorkingFolder() + QStringLiteral("/") + app->project.projectBaseName +
+                       QStringLiteral(".g01");
+  test::WriteBytes(file, "1\t0\r\n2\t6\r\n");
+  auto* errors = window.findChild<QTableWidget*>(QStringLiteral("fg2"));
+  Q_EMIT errors->cellClicked(0, 0);
+  EXPECT_EQ(app->tables.currentTableKey, "Nodes");
+  EXPECT_TRUE(app->window.ToolbarLeft1.Button(2).pressed);
+  EXPECT_EQ(app->window.fg1.Row(), 2);
+
+  // A macro rewrote the shown table: it is read again, not saved over.
+  test::WriteBytes(file, "1\t0\r\n2\t6\r\n3\t12\r\n");
+  Call(macroView, QStringLiteral("TablesChanged"));
+  EXPECT_EQ(app->window.fg1.Data().Cell(3, 2), QStringLiteral("12"));
+  EXPECT_EQ(test::ReadBytes(file), QByteArray("1\t0\r\n2\t6\r\n3\t12\r\n"));
 }
 
 TEST_F(MainWindowTest, TheGridModelKeepsItsContract) {

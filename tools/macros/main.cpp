@@ -16,12 +16,14 @@ using namespace trellis::macros;
 
 namespace {
 
-// Without a display the server still does the work that needs no dialog.
-void ChooseOffscreenWithoutDisplay() {
+// Without a display the server still does the work that needs no dialog. False then.
+bool ChooseOffscreenWithoutDisplay() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    return false;
   }
+  return qgetenv("QT_QPA_PLATFORM") != "offscreen";
 }
 
 }  // namespace
@@ -30,7 +32,7 @@ void ChooseOffscreenWithoutDisplay() {
 // installation's macros on the session bus under its ProgID (Servers.ini starts it when the
 // program asks for one of them and none runs) and ends when its bus connection closes.
 int main(int argc, char** argv) {
-  ChooseOffscreenWithoutDisplay();
+  const bool screen = ChooseOffscreenWithoutDisplay();
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("trellis-macros"));
   app.setOrganizationName(QStringLiteral("Trellis"));
@@ -42,7 +44,7 @@ int main(int argc, char** argv) {
     app.installTranslator(&qtTexts);
   }
 
-  ParametersDialogEditor editor;
+  ParametersDialogEditor editor(screen);
   std::shared_ptr<BusEndpoint> endpoint;
   try {
     endpoint = BusEndpoint::Open(QDBusConnection::sessionBus());

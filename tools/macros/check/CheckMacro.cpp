@@ -3,6 +3,7 @@
 #include "app/SettingsStore.h"
 #include "automation/AutomationError.h"
 #include "macros/MainWindowCalls.h"
+#include "macros/layers/LayersInDrawing.h"
 #include "macros/ProjectTables.h"
 #include "macros/check/SchemeCheck.h"
 #include "macros/scheme/DrawingGroups.h"
@@ -38,6 +39,9 @@ void CheckMacro::Check(const MacroCall& call) {
   if (call.cadDocument) {
     try {
       objectsInGroups = CountGroupObjects(*call.cadDocument, CheckedDrawingGroups(tables));
+      // The service layers may show loads and supports edited since: the layer switches
+      // draw them again from the tables as they are now.
+      ForgetServiceLayers(*call.cadDocument);
     } catch (const AutomationError& error) {
       window.Status(QString());
       window.Message(QStringLiteral("Расчетная схема не проверена: чертеж не прочитан (%1).")

@@ -1,5 +1,7 @@
 #include "macros/settings/ParametersDialog.h"
 
+#include "automation/AutomationError.h"
+
 #include "macros/settings/CalcSettingsKeys.h"
 
 #include <QCheckBox>
@@ -208,6 +210,7 @@ void ParametersDialog::showEvent(QShowEvent* event) {
 
 std::optional<ParameterValues> ParametersDialogEditor::Edit(const ParameterValues& current,
                                                             const QStringList& cadHosts) {
+  if (!screen_) throw AutomationError(QStringLiteral("Edit"), QStringLiteral("у программы макросов нет экрана"));
   ParametersDialog dialog(current, cadHosts);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Values();

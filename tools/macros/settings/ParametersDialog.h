@@ -10,8 +10,14 @@ namespace trellis::macros {
 // each value by its id ("Show/TextScale"), the host list "cadHost", the reason "refusal".
 class ParametersDialogEditor : public ParametersEditor {
  public:
+  // Without a screen (the server started with no display) the dialog would wait unseen, and the
+  // program with it: it is refused instead.
+  explicit ParametersDialogEditor(bool screen = true) : screen_(screen) {}
   std::optional<ParameterValues> Edit(const ParameterValues& current,
                                       const QStringList& cadHosts) override;
+
+ private:
+  bool screen_;
 };
 
 }  // namespace trellis::macros

@@ -9,6 +9,7 @@
 #include "macros/MainWindowCalls.h"
 #include "macros/settings/CalcSettingsKeys.h"
 #include "macros/settings/ParametersEditor.h"
+#include "automation/AutomationError.h"
 #include "macros/settings/ProjectSettingsFile.h"
 
 #include <QDir>
@@ -117,7 +118,13 @@ void ParametersMacro::Edit(const MacroCall& call) {
     hosts.prepend(current.cadHost);
   }
 
-  const std::optional<ParameterValues> answer = editor_.Edit(current, hosts);
+  std::optional<ParameterValues> answer;
+  try {
+    answer = editor_.Edit(current, hosts);
+  } catch (const AutomationError& error) {
+    window.Message(QStringLiteral("Окно параметров не показано: %1").arg(error.Reason()));
+    return;
+  }
   if (!answer) return;
 
   std::vector<IniFiles::IniValue> fileValues;
