@@ -34,4 +34,11 @@ class ServerLeft : public AutomationError {
   using AutomationError::AutomationError;
 };
 
+// A call to an object whose server had left the bus before the call was made: nothing was
+// done, and a new instance of the class may take the call.
+class ServerGone : public AutomationError {
+ public:
+  using AutomationError::AutomationError;
+};
+
 }  // namespace trellis

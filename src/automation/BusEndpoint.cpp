@@ -216,7 +216,7 @@ class BusEndpoint::CallInProgress {
 QDBusMessage BusEndpoint::Await(const QDBusMessage& call, const QString& member) {
   const QString owner = call.service();
   if (peers_.value(owner).departed) {
-    throw AutomationError(member, QStringLiteral("the server has left the bus"));
+    throw ServerGone(member, QStringLiteral("the server has left the bus"));
   }
   QDBusPendingCall pending = connection_.asyncCall(call, kNoTimeout);
   bool left = false;

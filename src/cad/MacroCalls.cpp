@@ -72,35 +72,45 @@ void RunTableMacro(MacroContext& ctx, const QString& progId, const QString& meth
   } catch (...) {
     // The call goes on with the file as it is.
   }
-  DispatchRef object;
-  try {
-    object = ctx.cache.ObjectFor(ctx.activator, progId);
-  } catch (const CallAbandoned&) {
-    throw;  // the user stopped it: the whole action ends, and is reported
-  } catch (const AutomationError&) {
-    return;
-  }
   ctx.tables.window.StatusBar1.SetPanel(1, QString());
   ProjectState& project = ctx.tables.project;
   const CadDocument& document = ctx.cad.Document();
   QVariantList args{ctx.tables.installationFolder, ctx.tables.folders.GetWorkingFolder(),
                     project.projectBaseName, ObjectValue(ctx.mainWindowObject),
                     document.IsSet() ? ObjectValue(document.Object()) : QVariant()};
-  try {
-    object->Invoke(method, args);
-  } catch (const CallAbandoned&) {
-    throw;
-  } catch (const ServerLeft&) {
-    // Not one of the quiet failures: the macro may have done half its work, so the user hears
-    // of it; the object is gone, and the next call starts its server again.
-    ctx.cache.Release();
-    ctx.cad.UserPrompter().Ask(Message{
-        QStringLiteral("Макрос %1;%2 не завершен: его программа закончила работу во время вызова.")
-            .arg(progId, method),
-        ProgramTitle(), MessageButtons::Ok, MessageIcon::Exclamation});
-    return;
-  } catch (const AutomationError&) {
-    return;
+  // A held object whose server has ended since the last call is let go, and the call goes to
+  // a new instance, as it would have after a restart of the program.
+  for (int attempt = 1; attempt <= 2; ++attempt) {
+    DispatchRef object;
+    try {
+      object = ctx.cache.ObjectFor(ctx.activator, progId);
+    } catch (const CallAbandoned&) {
+      throw;  // the user stopped it: the whole action ends, and is reported
+    } catch (const AutomationError&) {
+      return;
+    }
+    try {
+      QVariantList sent = args;
+      object->Invoke(method, sent);
+      args = sent;
+      break;
+    } catch (const CallAbandoned&) {
+      throw;
+    } catch (const ServerGone&) {
+      ctx.cache.Release();
+      if (attempt == 2) return;
+    } catch (const ServerLeft&) {
+      // Not one of the quiet failures: the macro may have done half its work, so the user
+      // hears of it; the object is gone, and the next call starts its server again.
+      ctx.cache.Release();
+      ctx.cad.UserPrompter().Ask(Message{
+          QStringLiteral("Макрос %1;%2 не завершен: его программа закончила работу во время вызова.")
+              .arg(progId, method),
+          ProgramTitle(), MessageButtons::Ok, MessageIcon::Exclamation});
+      return;
+    } catch (const AutomationError&) {
+      return;
+    }
   }
   // The base name is the one by-reference argument taken back: the main window object and the
   // document are the program's own, so what a macro puts in their places is not adopted.

@@ -16,6 +16,7 @@ struct MacroLog {
   QStringList calls;     // "ProgID.Method"
   QVariantList lastArgs;
   int made = 0;
+  int gone = 0;
 };
 
 // A macro class: Run notes the call, Rename changes the base name it was given, Rewrite
@@ -40,6 +41,9 @@ class MacroObject : public TableDispatch<MacroObject> {
       });
       method("Stopped", [](MacroObject&, QVariantList&) {
         throw CallAbandoned(QStringLiteral("Stopped"), QStringLiteral("no answer"));
+      });
+      method("Gone", [](MacroObject& o, QVariantList&) {
+        if (o.log_.gone++ == 0) throw ServerGone(QStringLiteral("Gone"), QStringLiteral("ended before"));
       });
       method("Vanish", [](MacroObject&, QVariantList&) {
         throw ServerLeft(QStringLiteral("Vanish"), QStringLiteral("gone"));
@@ -108,6 +112,12 @@ TEST_F(MacroCalls, AStoppedCallEndsTheActionAndIsPassedOnWhereOtherFailuresAreNo
   log_.calls.clear();
   EXPECT_THROW(RunActionString(macros_, "Lib.A;Stopped|Lib.B;Run"), CallAbandoned);
   EXPECT_EQ(log_.calls, QStringList({"Lib.A.Stopped"}));
+  EXPECT_TRUE(t_.prompter.Messages().empty());
+
+  // A server that had ended before the call: the call goes to a new instance, quietly.
+  log_.calls.clear();
+  RunActionString(macros_, "Lib.A;Gone");
+  EXPECT_EQ(log_.calls, QStringList({"Lib.A.Gone", "Lib.A.Gone"}));
   EXPECT_TRUE(t_.prompter.Messages().empty());
 
   // A server that ended mid-call is told of; the next call goes on.

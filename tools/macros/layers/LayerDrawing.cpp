@@ -154,6 +154,7 @@ ViewPlane PlaneOf(const BuiltScheme& scheme) {
 LayerDrawing NodeNumbers(const BuiltScheme& scheme, const LabelSizes& sizes) {
   LayerDrawing drawing;
   drawing.plane = PlaneOf(scheme);
+  drawing.color = 2;  // yellow
   const Point3 offset = (drawing.plane.across + drawing.plane.up) * (0.3 * sizes.nodeNumbers);
   for (auto node = scheme.nodes.cbegin(); node != scheme.nodes.cend(); ++node) {
     drawing.texts.push_back({QString::number(node.key()), node.value() + offset, sizes.nodeNumbers});
@@ -165,11 +166,13 @@ LayerDrawing NodeNumbers(const BuiltScheme& scheme, const LabelSizes& sizes) {
 LayerDrawing ElementNumbers(const BuiltScheme& scheme, const LabelSizes& sizes) {
   LayerDrawing drawing;
   drawing.plane = PlaneOf(scheme);
+  drawing.color = 4;  // cyan
+  // Below and beside the middle: above it are the node numbers and the loads.
+  const Point3 offset = drawing.plane.across * (0.3 * sizes.elementNumbers) - drawing.plane.up * (1.3 * sizes.elementNumbers);
   for (const BuiltScheme::Element& element : scheme.elements) {
     if (!scheme.Has(element)) continue;
     const Point3 middle = (scheme.nodes.value(element.node1) + scheme.nodes.value(element.node2)) * 0.5;
-    drawing.texts.push_back({QString::number(element.number), middle + drawing.plane.up * (0.3 * sizes.elementNumbers),
-                             sizes.elementNumbers});
+    drawing.texts.push_back({QString::number(element.number), middle + offset, sizes.elementNumbers});
   }
   return drawing;
 }
@@ -177,6 +180,7 @@ LayerDrawing ElementNumbers(const BuiltScheme& scheme, const LabelSizes& sizes) 
 LayerDrawing Loads(ProjectTables& tables, const BuiltScheme& scheme, const LabelSizes& sizes) {
   LayerDrawing drawing;
   drawing.plane = PlaneOf(scheme);
+  drawing.color = 1;  // red
   const double size = SymbolSize(scheme, sizes);
   NodeLoads(tables, scheme, size, sizes.loads, drawing);
   ElementLoads(tables, scheme, size, sizes.loads, drawing);
@@ -187,6 +191,7 @@ LayerDrawing Supports(ProjectTables& tables, const BuiltScheme& scheme, const La
   namespace col = model::supports;
   LayerDrawing drawing;
   drawing.plane = PlaneOf(scheme);
+  drawing.color = 3;  // green
   const Point3& across = drawing.plane.across;
   const Point3& up = drawing.plane.up;
   const double s = SymbolSize(scheme, sizes);

@@ -34,6 +34,7 @@ struct DrawnText {
 // and points.
 struct LayerDrawing {
   ViewPlane plane;
+  int color = 7;  // of the layer, so the layers tell apart where they overlap
   std::vector<DrawnText> texts;
   std::vector<std::vector<Point3>> lines;
   std::vector<std::pair<Point3, double>> circles;  // centre, radius

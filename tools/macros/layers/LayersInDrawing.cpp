@@ -48,7 +48,9 @@ void DrawObjects(Dispatch& document, const LayerDrawing& drawing);
 }  // namespace
 
 void DrawOnLayer(Dispatch& document, const QString& layer, const LayerDrawing& drawing) {
-  Call(*ObjectMember(document, QStringLiteral("Layers")), QStringLiteral("Add"), {layer});
+  const DispatchRef made = ToObject(Call(*ObjectMember(document, QStringLiteral("Layers")), QStringLiteral("Add"), {layer}),
+                                    QStringLiteral("Add"));
+  made->Set(QStringLiteral("Color"), drawing.color);
   EraseObjectsOn(document, layer);
   const QVariant current = Call(document, QStringLiteral("GetVariable"), {QStringLiteral("CLAYER")});
   Call(document, QStringLiteral("SetVariable"), {QStringLiteral("CLAYER"), layer});
