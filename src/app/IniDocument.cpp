@@ -152,6 +152,19 @@ std::optional<QString> IniDocument::Value(QStringView section, QStringView key) 
   return Unquoted(TrimLineSpace(LineText(line).sliced(line.equalsAt + 1))).toString();
 }
 
+QStringList IniDocument::Keys(QStringView section) const {
+  QStringList keys;
+  const Section* s = FindSection(FoldIniName(TrimSpaces(section)));
+  if (!s) return keys;
+  for (int i = s->headerLine + 1; i < s->endLine; ++i) {
+    const Line& line = lines_[size_t(i)];
+    if (line.kind != LineKind::Key) continue;
+    const QString name = TrimSpaces(LineText(line).first(line.equalsAt)).toString();
+    if (s->keyLines.value(FoldIniName(name), -1) == i) keys << name;
+  }
+  return keys;
+}
+
 void IniDocument::ReplaceText(qsizetype start, qsizetype length, const QString& replacement) {
   text_.replace(start, length, replacement);
   Reindex();

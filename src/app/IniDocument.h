@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -31,6 +32,9 @@ class IniDocument {
   // The value as the profile-string reader returns it (trimmed, outer quotes removed), or
   // nothing when the section or key is missing. Spaces around the names are ignored.
   std::optional<QString> Value(QStringView section, QStringView key) const;
+  // The key names of a section in the file's order, each once (the first line of a name is
+  // the one read); none when the section is missing.
+  QStringList Keys(QStringView section) const;
 
   // Writes the value verbatim; creates the key after the last key line of its section, or the
   // section at the end of the file.

@@ -25,15 +25,31 @@ QString SettingsStore::GetSetting(QStringView appKey, QStringView section, QStri
   return files_.FindValue(section, key, FileOf(appKey)).value_or(defaultValue);
 }
 
-bool SettingsStore::SaveSetting(QStringView appKey, QStringView section, QStringView key,
-                                QStringView value) {
-  const QString file = FileOf(appKey);
-  QDir().mkpath(QFileInfo(file).absolutePath());
-  // The reader strips one outer pair of quotes and nothing inside it, so a quoted value comes
-  // back exactly, outer spaces and quotes included. Line breaks cannot live in an INI value.
+namespace {
+
+// The reader strips one outer pair of quotes and nothing inside it, so a quoted value comes
+// back exactly, outer spaces and quotes included. Line breaks cannot live in an INI value.
+QString Stored(QStringView value) {
   QString stored = value.toString();
   stored.replace(u'\r', u' ').replace(u'\n', u' ');
-  return files_.WriteIni(section, key, u'"' + stored + u'"', file);
+  return u'"' + stored + u'"';
+}
+
+}  // namespace
+
+bool SettingsStore::SaveSetting(QStringView appKey, QStringView section, QStringView key,
+                                QStringView value) {
+  return !SaveSettings(appKey, {{section, key, value.toString()}});
+}
+
+std::error_code SettingsStore::SaveSettings(QStringView appKey, const std::vector<Setting>& settings) {
+  const QString file = FileOf(appKey);
+  QDir().mkpath(QFileInfo(file).absolutePath());
+  std::vector<IniFiles::IniValue> values;
+  for (const Setting& setting : settings) values.push_back({setting.section, setting.key, Stored(setting.value)});
+  if (files_.WriteIniValues(values, file)) return {};
+  const std::error_code error = files_.LastWriteError();
+  return error ? error : std::make_error_code(std::errc::io_error);
 }
 
 }  // namespace trellis

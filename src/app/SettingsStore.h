@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringView>
 
+#include <system_error>
+#include <vector>
+
 namespace trellis {
 
 // Per-user string settings by application key, section and key, names without case. Each
@@ -21,6 +24,15 @@ class SettingsStore {
                      const QString& defaultValue = QString());
   // False when the settings file cannot be written.
   bool SaveSetting(QStringView appKey, QStringView section, QStringView key, QStringView value);
+
+  // Several settings of one application key in one write of its file: all or none. The
+  // reason when the file cannot be written.
+  struct Setting {
+    QStringView section;
+    QStringView key;
+    QString value;
+  };
+  std::error_code SaveSettings(QStringView appKey, const std::vector<Setting>& settings);
 
   QString FileOf(QStringView appKey) const;
 

@@ -1,5 +1,8 @@
 #include "automation/ServerCommand.h"
 
+#include "app/IniDocument.h"
+#include "app/TextFiles.h"
+
 #include "app/FilePaths.h"
 #include "app/IniFiles.h"
 #include "automation/AutomationError.h"
@@ -12,6 +15,15 @@ namespace trellis {
 
 QString ServersIniPath(const QString& installationFolder) {
   return installationFolder + kPathSeparator + QStringLiteral("Servers.ini");
+}
+
+QStringList ServedProgIds(const QString& installationFolder) {
+  const IniDocument servers = IniDocument::Parse(ReadWholeFileBytes(ServersIniPath(installationFolder)));
+  QStringList served;
+  for (const QString& progId : servers.Keys(u"Servers")) {
+    if (!servers.Value(u"Servers", progId).value_or(QString()).trimmed().isEmpty()) served << progId;
+  }
+  return served;
 }
 
 ServerCommand ServerCommandFor(const QString& installationFolder, const QString& progId) {

@@ -17,6 +17,9 @@ struct ServerCommand {
 
 QString ServersIniPath(const QString& installationFolder);
 
+// The ProgIDs Servers.ini names a server for, in its order.
+QStringList ServedProgIds(const QString& installationFolder);
+
 // Throws AutomationError, naming the ProgID, when Servers.ini, its entry or the program is
 // missing.
 ServerCommand ServerCommandFor(const QString& installationFolder, const QString& progId);

@@ -5,17 +5,14 @@
 #include "app/IniFiles.h"
 #include "app/RunTimeError.h"
 #include "app/SettingsStore.h"
+#include "automation/AutomationError.h"
 #include "automation/ServerCommand.h"
 #include "macros/MainWindowCalls.h"
 #include "macros/settings/CalcSettingsKeys.h"
 #include "macros/settings/ParametersEditor.h"
-#include "automation/AutomationError.h"
 #include "macros/settings/ProjectSettingsFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringDecoder>
 
 #include <vector>
 
@@ -39,28 +36,6 @@ qsizetype IndexOfName(const QStringList& names, const QString& name) {
   return -1;
 }
 
-// The key names of one section, in the file's order; the profile-string reader cannot list them.
-QStringList KeysOf(const QString& file, const QString& section) {
-  QFile f(file);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = f.readAll();
-  const QString text = bytes.startsWith("\xFF\xFE")
-                           ? QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(2))
-                           : QString::fromLatin1(bytes);
-  QStringList keys;
-  bool inSection = false;
-  for (QStringView line : QStringView(text).split(u'\n')) {
-    line = line.trimmed();
-    if (line.startsWith(u'[')) {
-      const qsizetype close = line.indexOf(u']');
-      inSection = close > 0 && SameName(line.sliced(1, close - 1).trimmed().toString(), section);
-    } else if (inSection && !line.startsWith(u';') && line.contains(u'=')) {
-      keys.append(line.left(line.indexOf(u'=')).trimmed().toString());
-    }
-  }
-  return keys;
-}
-
 QString WriteFailure(std::error_code error, const QString& path) {
   if (!error) error = std::make_error_code(std::errc::io_error);
   return FileErrorDescription(FileErrorNumber(error, path));
@@ -69,16 +44,12 @@ QString WriteFailure(std::error_code error, const QString& path) {
 }  // namespace
 
 QStringList CadHostsOf(const QString& programFolder) {
-  const QString servers = ServersIniPath(programFolder);
-  IniFiles ini;
   QStringList hosts;
-  for (const QString& progId : KeysOf(servers, QStringLiteral("Servers"))) {
+  for (const QString& progId : ServedProgIds(programFolder)) {
     if (progId.size() <= kApplicationSuffix.size() ||
         !progId.endsWith(kApplicationSuffix, Qt::CaseInsensitive)) {
       continue;
     }
-    // A ProgID without a command cannot be started, so choosing it would leave no host.
-    if (ini.ReadIni(u"Servers", progId, servers).trimmed().isEmpty()) continue;
     const QString prefix = progId.chopped(kApplicationSuffix.size());
     if (IndexOfName(hosts, prefix) < 0) hosts.append(prefix);
   }
@@ -128,7 +99,7 @@ void ParametersMacro::Edit(const MacroCall& call) {
   if (!answer) return;
 
   std::vector<IniFiles::IniValue> fileValues;
-  std::vector<IniFiles::IniValue> storeValues;
+  std::vector<SettingsStore::Setting> storeValues;
   for (const CalcSetting& s : CalcSettings()) {
     const QString text = answer->values.value(s.Id(), current.values.value(s.Id()));
     if (const QString refusal = RefusalOf(s, text); !refusal.isEmpty()) {
@@ -137,10 +108,7 @@ void ParametersMacro::Edit(const MacroCall& call) {
     }
     const QString value = StoredForm(s, text);
     fileValues.push_back({s.section, s.key, value});
-    // Quoted as the settings store writes its values, so they read back exactly.
-    if (s.place == SettingPlace::StoreAndFile) {
-      storeValues.push_back({s.section, s.key, u'"' + value + u'"'});
-    }
+    if (s.place == SettingPlace::StoreAndFile) storeValues.push_back({s.section, s.key, value});
   }
   const qsizetype hostAt = IndexOfName(hosts, answer->cadHost.trimmed());
   if (hostAt < 0) {
@@ -149,7 +117,7 @@ void ParametersMacro::Edit(const MacroCall& call) {
     return;
   }
   const QString newHost = hosts[hostAt];
-  storeValues.push_back({kHostSection, kHostKey, u'"' + newHost + u'"'});
+  storeValues.push_back({kHostSection, kHostKey, newHost});
 
   // The project's file first: when it cannot be written nothing changes anywhere.
   if (!ini.WriteIniValues(fileValues, file)) {
@@ -159,17 +127,12 @@ void ParametersMacro::Edit(const MacroCall& call) {
     return;
   }
   window.MarkUnsaved();
-  // The store's own writer takes a value at a time and gives no reason for a failure; one
-  // write of its file keeps the options together and tells why it failed.
   const QString storeFile = store.FileOf(ProgramTitle());
-  QDir().mkpath(QFileInfo(storeFile).absolutePath());
-  IniFiles storeIni(IniEncoding::Utf16Le);
-  if (!storeIni.WriteIniValues(storeValues, storeFile)) {
+  if (const std::error_code error = store.SaveSettings(ProgramTitle(), storeValues)) {
     window.Message(
         QStringLiteral("Параметры записаны в файл проекта, но не в настройки программы %1: %2. "
                        "При сохранении проекта в его файл вернутся прежние значения.")
-            .arg(QDir::toNativeSeparators(storeFile),
-                 WriteFailure(storeIni.LastWriteError(), storeFile)));
+            .arg(QDir::toNativeSeparators(storeFile), WriteFailure(error, storeFile)));
     return;
   }
   if (!SameName(newHost, current.cadHost)) {
