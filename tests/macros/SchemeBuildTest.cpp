@@ -85,6 +85,15 @@ TEST_F(SchemeBuild, AnUnchangedDrawingNumbersAlikeAndAnotherStepRenumbersOnlyWha
   EXPECT_EQ(Row(elements, 11), (QStringList{"11", "12", "7", "2", "Ригель"}));
 }
 
+TEST_F(SchemeBuild, LinesAloneAreReadAsWellAsLinesAmongPoints) {
+  project_.WriteTable(QStringLiteral("Points"), {});
+  Build();
+  EXPECT_EQ(project_.Read(QStringLiteral("CoordPoints")).RowCount(), 6);  // no load point on the beam
+  const TableRows elements = project_.Read(QStringLiteral("NumEl"));
+  ASSERT_EQ(elements.RowCount(), 7);
+  EXPECT_EQ(Row(elements, 4), (QStringList{"4", "4", "7", "2", "Ригель"}));  // 0 to 3 m of the beam
+}
+
 TEST_F(SchemeBuild, PlacesWithinTheToleranceOfTheSettingsFileAreOneNode) {
   // The middle column drawn a little short of the beam.
   project_.DrawLines(project_.Group("E", 1), {{{6, 0, 3.0004}, {6, 0, 4}}});

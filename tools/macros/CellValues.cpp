@@ -35,6 +35,8 @@ QString CellListItem(const QString& text) {
 }
 
 QString NumberCell(double value, int decimals) {
+  // Whole numbers, most coordinates of a drawing on a grid among them, without the formatting.
+  if (value == std::trunc(value) && std::abs(value) < 1e15) return QString::number(qint64(value));
   QString text = QString::number(value, 'f', decimals);
   if (text.contains(u'.')) {
     while (text.endsWith(u'0')) text.chop(1);

@@ -13,6 +13,10 @@ namespace trellis::macros {
 
 namespace {
 
+// Reading asks many small questions; a thousand to a message keeps the round trips few while
+// a message stays far below the bus's size limit.
+constexpr size_t kReadsPerMessage = 1000;
+
 // One member of many objects, with per-object arguments when given.
 std::vector<QVariant> CallEach(const std::vector<DispatchRef>& objects, LateCall::Kind kind,
                                const QString& member, const std::vector<QVariantList>& args = {}) {
@@ -21,7 +25,7 @@ std::vector<QVariant> CallEach(const std::vector<DispatchRef>& objects, LateCall
   for (size_t i = 0; i < objects.size(); ++i) {
     calls.push_back({objects[i], kind, member, args.empty() ? QVariantList() : args[i]});
   }
-  return CallInBatches(calls);
+  return CallInBatches(calls, kReadsPerMessage);
 }
 
 std::vector<DispatchRef> Objects(const std::vector<QVariant>& values, const QString& member) {
@@ -58,6 +62,43 @@ QHash<QString, DispatchRef> GroupsByName(Dispatch& document) {
   return byName;
 }
 
+// Members First to Last asked what they are, then where lines and points lie; other kinds are
+// only counted.
+void ReadByKind(const std::vector<DispatchRef>& members, const std::vector<size_t>& ownerPlace, size_t first,
+                size_t last, std::vector<GroupContents>& contents) {
+  const std::vector<DispatchRef> run(members.begin() + qsizetype(first), members.begin() + qsizetype(last));
+  const std::vector<QVariant> kinds = CallEach(run, LateCall::Kind::Get, QStringLiteral("ObjectName"));
+  std::vector<LateCall> locate;
+  std::vector<size_t> locatedPlace;
+  for (size_t m = first; m < last; ++m) {
+    const QString kind = kinds[m - first].toString();
+    if (kind == QLatin1String("AcDbLine")) {
+      for (const char* end : {"StartPoint", "EndPoint"}) {
+        locate.push_back({members[m], LateCall::Kind::Get, QLatin1String(end), {}});
+        locatedPlace.push_back(ownerPlace[m]);
+      }
+    } else if (kind == QLatin1String("AcDbPoint")) {
+      locate.push_back({members[m], LateCall::Kind::Get, QStringLiteral("Coordinates"), {}});
+      locatedPlace.push_back(ownerPlace[m]);
+    } else {
+      ++contents[ownerPlace[m]].otherObjects;
+    }
+  }
+  const std::vector<QVariant> places = CallInBatches(locate, kReadsPerMessage);
+  for (size_t i = 0; i < locate.size(); ++i) {
+    GroupContents& group = contents[locatedPlace[i]];
+    const QString& member = locate[i].member;
+    const Point3 point = ToPoint(places[i], member);
+    if (member == QLatin1String("Coordinates")) {
+      group.points.push_back(point);
+    } else if (member == QLatin1String("StartPoint")) {
+      group.lines.push_back({point, point});
+    } else {
+      group.lines.back().end = point;
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<GroupContents> ReadDrawingGroups(Dispatch& document, const QStringList& names) {
@@ -75,7 +116,7 @@ std::vector<GroupContents> ReadDrawingGroups(Dispatch& document, const QStringLi
   }
   const std::vector<QVariant> counts = CallEach(wanted, LateCall::Kind::Get, QStringLiteral("Count"));
 
-  // Every member of every group, then what kind each is, then where it lies.
+  // Every member of every group, then where it lies.
   std::vector<DispatchRef> owners;
   std::vector<QVariantList> memberIndexes;
   std::vector<size_t> ownerPlace;
@@ -89,35 +130,28 @@ std::vector<GroupContents> ReadDrawingGroups(Dispatch& document, const QStringLi
   }
   const std::vector<DispatchRef> members =
       Objects(CallEach(owners, LateCall::Kind::Invoke, QStringLiteral("Item"), memberIndexes), QStringLiteral("Item"));
-  const std::vector<QVariant> kinds = CallEach(members, LateCall::Kind::Get, QStringLiteral("ObjectName"));
-
-  std::vector<LateCall> locate;
-  std::vector<size_t> locatedPlace;
-  for (size_t m = 0; m < members.size(); ++m) {
-    const QString kind = kinds[m].toString();
-    if (kind == QLatin1String("AcDbLine")) {
-      for (const char* end : {"StartPoint", "EndPoint"}) {
-        locate.push_back({members[m], LateCall::Kind::Get, QLatin1String(end), {}});
-        locatedPlace.push_back(ownerPlace[m]);
-      }
-    } else if (kind == QLatin1String("AcDbPoint")) {
-      locate.push_back({members[m], LateCall::Kind::Get, QStringLiteral("Coordinates"), {}});
-      locatedPlace.push_back(ownerPlace[m]);
-    } else {
-      ++contents[ownerPlace[m]].otherObjects;
+  // Members are asked where they lie as the lines they nearly always are; a run of members
+  // holding anything else is asked again kind by kind, so kinds cost a round trip only there.
+  for (size_t first = 0; first < members.size(); first += kReadsPerMessage / 2) {
+    const size_t last = std::min(members.size(), first + kReadsPerMessage / 2);
+    std::vector<LateCall> asLines;
+    for (size_t m = first; m < last; ++m) {
+      asLines.push_back({members[m], LateCall::Kind::Get, QStringLiteral("StartPoint"), {}});
+      asLines.push_back({members[m], LateCall::Kind::Get, QStringLiteral("EndPoint"), {}});
     }
-  }
-  const std::vector<QVariant> places = CallInBatches(locate);
-  for (size_t i = 0; i < locate.size(); ++i) {
-    GroupContents& group = contents[locatedPlace[i]];
-    const QString& member = locate[i].member;
-    const Point3 point = ToPoint(places[i], member);
-    if (member == QLatin1String("Coordinates")) {
-      group.points.push_back(point);
-    } else if (member == QLatin1String("StartPoint")) {
-      group.lines.push_back({point, point});
-    } else {
-      group.lines.back().end = point;
+    std::vector<QVariant> ends;
+    try {
+      ends = CallTogether(asLines);
+    } catch (const CallAbandoned&) {
+      throw;
+    } catch (const AutomationError&) {
+      ReadByKind(members, ownerPlace, first, last, contents);
+      continue;
+    }
+    for (size_t m = first; m < last; ++m) {
+      const size_t at = 2 * (m - first);
+      contents[ownerPlace[m]].lines.push_back(
+          {ToPoint(ends[at], QStringLiteral("StartPoint")), ToPoint(ends[at + 1], QStringLiteral("EndPoint"))});
     }
   }
   return contents;
