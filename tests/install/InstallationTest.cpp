@@ -4,6 +4,7 @@
 #include "app/FilePaths.h"
 #include "app/IniFiles.h"
 #include "app/TextCodec.h"
+#include "automation/ServerCommand.h"
 #include "support/TestFiles.h"
 #include "tables/ColumnSpec.h"
 #include "tables/InstallationFiles.h"
@@ -235,6 +236,29 @@ TEST_F(Installation, ToolbarsNameExistingPictures) {
   for (const QString& section : {QStringLiteral("Ex"), QStringLiteral("Prop")}) {
     EXPECT_TRUE(ini.FindValue(section, u"Macros", At("Buttons.ini")).has_value()) << Std(section);
   }
+}
+
+TEST_F(Installation, EveryMacroNamedIsServedByAProgramOfServersIni) {
+  QStringList served;
+  for (const QString& progId : ServedProgIds(kInstall)) served << progId.toLower();
+  QStringList specs;
+  for (int i = 1; i <= 20; ++i) {
+    const QString section = QStringLiteral("B%1").arg(i);
+    specs << ini.ReadIni(section, u"Macros", At("ToolLeft.ini")) << ini.ReadIni(section, u"AddLayerMacros", At("ToolLeft.ini"));
+  }
+  for (const QString& section : {QStringLiteral("Ex"), QStringLiteral("Prop")}) {
+    specs << ini.ReadIni(section, u"Macros", At("Buttons.ini"));
+  }
+  int macros = 0;
+  for (const QString& spec : specs) {
+    for (const QString& item : spec.split(u'|', Qt::SkipEmptyParts)) {
+      ++macros;
+      const QStringList parts = item.split(u';');
+      ASSERT_EQ(parts.size(), 2) << Std(item);
+      EXPECT_TRUE(served.contains(parts[0].toLower())) << Std(item);
+    }
+  }
+  EXPECT_GE(macros, 7);
 }
 
 TEST_F(Installation, TemplatesHoldTheProgramProjectAndANewProject) {
