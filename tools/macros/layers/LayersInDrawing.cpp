@@ -43,28 +43,6 @@ DispatchRef FindLayer(Dispatch& document, const QString& name) {
 }
 
 // The drawing's objects, made on the current layer.
-void DrawObjects(Dispatch& document, const LayerDrawing& drawing);
-
-}  // namespace
-
-void DrawOnLayer(Dispatch& document, const QString& layer, const LayerDrawing& drawing) {
-  const DispatchRef made = ToObject(Call(*ObjectMember(document, QStringLiteral("Layers")), QStringLiteral("Add"), {layer}),
-                                    QStringLiteral("Add"));
-  made->Set(QStringLiteral("Color"), drawing.color);
-  EraseObjectsOn(document, layer);
-  const QVariant current = Call(document, QStringLiteral("GetVariable"), {QStringLiteral("CLAYER")});
-  Call(document, QStringLiteral("SetVariable"), {QStringLiteral("CLAYER"), layer});
-  try {
-    DrawObjects(document, drawing);
-  } catch (const AutomationError&) {
-    Call(document, QStringLiteral("SetVariable"), {QStringLiteral("CLAYER"), current});
-    throw;
-  }
-  Call(document, QStringLiteral("SetVariable"), {QStringLiteral("CLAYER"), current});
-}
-
-namespace {
-
 void DrawObjects(Dispatch& document, const LayerDrawing& drawing) {
   const DispatchRef space = ObjectMember(document, QStringLiteral("ModelSpace"));
   std::vector<LateCall> adds;
@@ -97,6 +75,22 @@ void DrawObjects(Dispatch& document, const LayerDrawing& drawing) {
 }
 
 }  // namespace
+
+void DrawOnLayer(Dispatch& document, const QString& layer, const LayerDrawing& drawing) {
+  const DispatchRef made = ToObject(Call(*ObjectMember(document, QStringLiteral("Layers")), QStringLiteral("Add"), {layer}),
+                                    QStringLiteral("Add"));
+  made->Set(QStringLiteral("Color"), drawing.color);
+  EraseObjectsOn(document, layer);
+  const QVariant current = Call(document, QStringLiteral("GetVariable"), {QStringLiteral("CLAYER")});
+  Call(document, QStringLiteral("SetVariable"), {QStringLiteral("CLAYER"), layer});
+  try {
+    DrawObjects(document, drawing);
+  } catch (const AutomationError&) {
+    Call(document, QStringLiteral("SetVariable"), {QStringLiteral("CLAYER"), current});
+    throw;
+  }
+  Call(document, QStringLiteral("SetVariable"), {QStringLiteral("CLAYER"), current});
+}
 
 void ForgetServiceLayers(Dispatch& document) {
   for (const QString& name : {kNodeNumbersLayer, kElementNumbersLayer, kLoadsLayer, kSupportsLayer}) {
