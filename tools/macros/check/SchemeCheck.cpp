@@ -209,8 +209,9 @@ void CheckElementGroups(Project& p) {
 
 // A row of a group table owns its drawing group through its number.
 void CheckDrawingGroups(Project& p, const std::optional<QHash<QString, int>>& objectsInGroups) {
-  for (const auto& [key, what] :
-       {std::pair(kElementGroups, kElementGroup), std::pair(kNodeGroups, kNodeGroup)}) {
+  for (const auto& table : {std::pair(kElementGroups, kElementGroup), std::pair(kNodeGroups, kNodeGroup)}) {
+    const QString& key = table.first;
+    const QString& what = table.second;
     const TableRows& rows = p.Rows(key);
     const QString letter = p.Tables().GroupLetterOf(key);
     ForFilledRows(rows, [&](int row) {
