@@ -30,10 +30,7 @@ class PointGrid {
  public:
   explicit PointGrid(double cell) : cell_(cell) {}
 
-  CellKey KeyOf(const Point3& p) const {
-    return {qint64(std::floor(p.x / cell_)), qint64(std::floor(p.y / cell_)),
-            qint64(std::floor(p.z / cell_))};
-  }
+  CellKey KeyOf(const Point3& p) const { return {CellOf(p.x), CellOf(p.y), CellOf(p.z)}; }
   void Add(const Point3& p, int index) { cells_[KeyOf(p)].push_back(index); }
   // Every index in the cube of Place and its 26 neighbours.
   template <typename Visit>
@@ -52,6 +49,13 @@ class PointGrid {
   double Cell() const { return cell_; }
 
  private:
+  // A coordinate far outside any building (or not a number) still gets a cell, at the edge.
+  qint64 CellOf(double coordinate) const {
+    const double cell = std::floor(coordinate / cell_);
+    if (!(cell > -4e18)) return qint64(-4e18);
+    return cell < 4e18 ? qint64(cell) : qint64(4e18);
+  }
+
   double cell_;
   QHash<CellKey, std::vector<int>> cells_;
 };
@@ -94,7 +98,8 @@ std::vector<int> NodesOnLine(const DrawnLine& line, int startNode, int endNode,
   if (length <= tolerance) return {};
   // Looking around points at most one cell apart along the line covers every place within
   // the tolerance of it (the cell is at least twice the tolerance).
-  const int samples = int(std::ceil(length / grid.Cell())) + 1;
+  // A line thousands of times longer than the others is looked along more coarsely.
+  const int samples = int(std::min(std::ceil(length / grid.Cell()), 1e6)) + 1;
   std::vector<std::pair<double, int>> onLine;
   std::vector<int> seen;
   for (int i = 0; i <= samples; ++i) {
