@@ -1,7 +1,7 @@
 // Late-bound calls into trellis-cad over the session bus: one property get, 10,000 points made
 // and appended to one group through the CAD wrappers, and ConnectCad with the host running and
 // with the host to be started. The benchmark runs its own dbus-daemon and its own host.
-#include "PrivateBus.h"
+#include "OnPrivateBus.h"
 
 #include "app/Prompter.h"
 #include "app/SettingsStore.h"
@@ -25,7 +25,6 @@
 
 #include <signal.h>
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 namespace trellis {
@@ -139,29 +138,21 @@ void ConnectStartingTheHost(benchmark::State& state, Bench& bench) {
 }  // namespace trellis
 
 int main(int argc, char** argv) {
-  trellis::test::PrivateBus bus;
-  if (bus.Address().isEmpty()) {
-    std::fprintf(stderr, "dbus-daemon could not be started\n");
-    return 1;
-  }
-  qputenv("DBUS_SESSION_BUS_ADDRESS", bus.Address().toUtf8());
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  trellis::Bench bench;
-  using benchmark::RegisterBenchmark;
-  RegisterBenchmark("PropertyGetRoundTrip", trellis::PropertyGetRoundTrip, std::ref(bench))
-      ->Unit(benchmark::kMicrosecond);
-  RegisterBenchmark("AppendTenThousandPoints", trellis::AppendTenThousandPoints, std::ref(bench))
-      ->Unit(benchmark::kSecond)
-      ->Iterations(1)
-      ->Repetitions(3);
-  RegisterBenchmark("ConnectCad/HostRunning", trellis::ConnectWhileTheHostRuns, std::ref(bench))
-      ->Unit(benchmark::kMillisecond);
-  RegisterBenchmark("ConnectCad/HostStarted", trellis::ConnectStartingTheHost, std::ref(bench))
-      ->Unit(benchmark::kMillisecond)
-      ->Iterations(10);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  bench.EndHost();
-  return 0;
+  return trellis::bench::RunOnPrivateBus(argc, argv, [] {
+    trellis::Bench bench;
+    using benchmark::RegisterBenchmark;
+    RegisterBenchmark("PropertyGetRoundTrip", trellis::PropertyGetRoundTrip, std::ref(bench))
+        ->Unit(benchmark::kMicrosecond);
+    RegisterBenchmark("AppendTenThousandPoints", trellis::AppendTenThousandPoints, std::ref(bench))
+        ->Unit(benchmark::kSecond)
+        ->Iterations(1)
+        ->Repetitions(3);
+    RegisterBenchmark("ConnectCad/HostRunning", trellis::ConnectWhileTheHostRuns, std::ref(bench))
+        ->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("ConnectCad/HostStarted", trellis::ConnectStartingTheHost, std::ref(bench))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(10);
+    benchmark::RunSpecifiedBenchmarks();
+    bench.EndHost();
+  });
 }

@@ -4,7 +4,7 @@
 // object) and the other hosts' (the add-in macro fills the group, two calls per object). The
 // benchmark runs its own dbus-daemon; the host is started from Servers.ini as the program
 // starts trellis-cad.
-#include "PrivateBus.h"
+#include "OnPrivateBus.h"
 
 #include "BenchTables.h"
 #include "app/AppIdentity.h"
@@ -17,11 +17,9 @@
 #include "tables/CatalogueLoading.h"
 #include "tables/TableOpening.h"
 
-#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 
 namespace trellis {
 namespace {
@@ -85,21 +83,13 @@ void BindTenThousandLines(benchmark::State& state, const QString& host) {
 }  // namespace trellis
 
 int main(int argc, char** argv) {
-  trellis::test::PrivateBus bus;
-  if (bus.Address().isEmpty()) {
-    std::fprintf(stderr, "dbus-daemon could not be started\n");
-    return 1;
-  }
-  qputenv("DBUS_SESSION_BUS_ADDRESS", bus.Address().toUtf8());
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  for (const char* host : {"AutoCAD", "ZWCAD"}) {
-    benchmark::RegisterBenchmark((std::string("BindTenThousandLines/") + host).c_str(),
-                                 trellis::BindTenThousandLines, QString::fromLatin1(host))
-        ->Unit(benchmark::kSecond)
-        ->Iterations(1);
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return trellis::bench::RunOnPrivateBus(argc, argv, [] {
+    for (const char* host : {"AutoCAD", "ZWCAD"}) {
+      benchmark::RegisterBenchmark((std::string("BindTenThousandLines/") + host).c_str(),
+                                   trellis::BindTenThousandLines, QString::fromLatin1(host))
+          ->Unit(benchmark::kSecond)
+          ->Iterations(1);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+  });
 }

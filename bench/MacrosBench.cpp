@@ -1,7 +1,7 @@
 // The bundled macros on a big drawing: the calculation scheme built from 20,000 lines in 200
 // element groups (table writes included), with the drawing host in this process and in a
 // process of its own on a bus of the benchmark's own, and the check of the scheme built.
-#include "PrivateBus.h"
+#include "OnPrivateBus.h"
 
 #include "automation/AutomationError.h"
 #include "automation/BusActivator.h"
@@ -20,7 +20,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 
 namespace trellis {
 namespace {
@@ -163,21 +162,15 @@ void CheckBuiltScheme(benchmark::State& state) {
 }  // namespace trellis
 
 int main(int argc, char** argv) {
-  trellis::test::PrivateBus bus;
-  if (bus.Address().isEmpty()) {
-    std::fprintf(stderr, "dbus-daemon could not be started\n");
-    return 1;
-  }
-  qputenv("DBUS_SESSION_BUS_ADDRESS", bus.Address().toUtf8());
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  using benchmark::RegisterBenchmark;
-  RegisterBenchmark("BuildScheme/20000Lines/HostInProcess", trellis::BuildWithHostInProcess)
-      ->Unit(benchmark::kMillisecond)->Iterations(3);
-  RegisterBenchmark("BuildScheme/20000Lines/HostInItsOwnProcess", trellis::BuildWithHostInItsOwnProcess)
-      ->Unit(benchmark::kMillisecond)->Iterations(3);
-  RegisterBenchmark("CheckScheme/20000Lines", trellis::CheckBuiltScheme)->Unit(benchmark::kMillisecond);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return trellis::bench::RunOnPrivateBus(argc, argv, [] {
+    using benchmark::RegisterBenchmark;
+    RegisterBenchmark("BuildScheme/20000Lines/HostInProcess", trellis::BuildWithHostInProcess)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
+    RegisterBenchmark("BuildScheme/20000Lines/HostInItsOwnProcess", trellis::BuildWithHostInItsOwnProcess)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
+    RegisterBenchmark("CheckScheme/20000Lines", trellis::CheckBuiltScheme)->Unit(benchmark::kMillisecond);
+    benchmark::RunSpecifiedBenchmarks();
+  });
 }
