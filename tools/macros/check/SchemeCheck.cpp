@@ -2,7 +2,7 @@
 
 #include "macros/CellValues.h"
 #include "macros/ModelTables.h"
-#include "macros/scheme/Scheme.h"
+#include "macros/scheme/Vectors.h"
 
 #include <QSet>
 
@@ -382,11 +382,6 @@ Geometry ReadGeometry(Project& p) {
     if (!group.isEmpty()) ++g.elementsInGroup[group];
   });
   return g;
-}
-
-double Distance(const Point3& a, const Point3& b) {
-  return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) +
-                   (a.z - b.z) * (a.z - b.z));
 }
 
 void CheckElements(Project& p, const Geometry& g) {

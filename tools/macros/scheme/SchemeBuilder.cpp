@@ -1,5 +1,7 @@
 #include "macros/scheme/SchemeBuilder.h"
 
+#include "macros/scheme/Vectors.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -18,10 +20,6 @@ struct CellKey {
 
 size_t qHash(const CellKey& key, size_t seed = 0) {
   return qHashMulti(seed, key.x, key.y, key.z);
-}
-
-double Distance(const Point3& a, const Point3& b) {
-  return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z);
 }
 
 // Points sorted into cubes of one size, to find the points near a place without looking at
@@ -93,8 +91,8 @@ class NodePlaces {
 std::vector<int> NodesOnLine(const DrawnLine& line, int startNode, int endNode,
                              const std::vector<Point3>& places, const PointGrid& grid,
                              double tolerance) {
-  const Point3 d{line.end.x - line.start.x, line.end.y - line.start.y, line.end.z - line.start.z};
-  const double length = std::hypot(d.x, d.y, d.z);
+  const Point3 d = line.end - line.start;
+  const double length = Length(d);
   if (length <= tolerance) return {};
   // Looking around points at most one cell apart along the line covers every place within
   // the tolerance of it (the cell is at least twice the tolerance).
@@ -104,18 +102,15 @@ std::vector<int> NodesOnLine(const DrawnLine& line, int startNode, int endNode,
   std::vector<int> seen;
   for (int i = 0; i <= samples; ++i) {
     const double t = double(i) / samples;
-    const Point3 sample{line.start.x + d.x * t, line.start.y + d.y * t, line.start.z + d.z * t};
+    const Point3 sample = line.start + d * t;
     grid.VisitNear(sample, [&](int index) {
       if (index == startNode || index == endNode) return;
       if (std::find(seen.begin(), seen.end(), index) != seen.end()) return;
       seen.push_back(index);
       const Point3& p = places[size_t(index)];
-      const double along =
-          ((p.x - line.start.x) * d.x + (p.y - line.start.y) * d.y + (p.z - line.start.z) * d.z) /
-          length;
+      const double along = Dot(p - line.start, d) / length;
       if (along <= tolerance || along >= length - tolerance) return;
-      const Point3 foot{line.start.x + d.x * along / length, line.start.y + d.y * along / length,
-                        line.start.z + d.z * along / length};
+      const Point3 foot = line.start + d * (along / length);
       if (Distance(foot, p) <= tolerance) onLine.emplace_back(along, index);
     });
   }
@@ -217,7 +212,7 @@ Scheme BuildScheme(const std::vector<ElementGroupLines>& elementGroups,
           int next = numbers[size_t(path[p + 1])];
           if (part < parts) {
             const double t = double(part) / parts;
-            scheme.divisionNodes.push_back({a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.z + (b.z - a.z) * t});
+            scheme.divisionNodes.push_back(a + (b - a) * t);
             next = mainCount + int(scheme.divisionNodes.size());
           }
           scheme.elements.push_back({previous, next, group.group});
