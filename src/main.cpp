@@ -2,6 +2,7 @@
 #include "app/SettingsStore.h"
 #include "app/WorkingFolders.h"
 #include "generator/ProgramExport.h"
+#include "macros/calc/CalculateCommand.h"
 #include "project/ArchiveCommandLine.h"
 #include "ui/ProgramEntry.h"
 
@@ -43,6 +44,15 @@ int ArchiveFromCommandLine(int argc, char* argv[]) {
   return *trellis::RunArchiveCommandLine(app.arguments(), errors);
 }
 
+// trellis --calculate PROJECT.d01: the calculation of a saved project, without a window.
+int CalculateFromCommandLine(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(trellis::ProgramTitle());
+  QTextStream errors(stderr);
+  return trellis::macros::calc::CalculateFromCommandLine(
+      app.arguments(), QCoreApplication::applicationDirPath(), errors);
+}
+
 // The first argument that is no option names a project to open (a file manager passes it so).
 trellis::ProgramOptions WindowOptions(const QStringList& args) {
   trellis::ProgramOptions options;
@@ -64,6 +74,7 @@ int main(int argc, char* argv[]) {
   std::signal(SIGXFSZ, SIG_IGN);
   if (HasOption(argc, argv, "--export-vb")) return ExportFromCommandLine(argc, argv);
   if (HasOption(argc, argv, "--archive")) return ArchiveFromCommandLine(argc, argv);
+  if (HasOption(argc, argv, "--calculate")) return CalculateFromCommandLine(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(trellis::ProgramTitle());
   QApplication::setApplicationVersion(QStringLiteral(TRELLIS_VERSION));

@@ -35,6 +35,17 @@ void RunMacroList(MacroContext& ctx, const QString& list) {
   }
 }
 
+// A "File" of Buttons.ini names a file of the installation folder; one written "*.ext" names
+// the open project's file with that extension in the working folder, such as the summary a
+// calculation writes (an addition to the installation-relative names).
+QString ButtonsIniFilePath(MacroContext& ctx, const QString& file) {
+  if (file.startsWith(QLatin1String("*."))) {
+    return ctx.tables.folders.GetWorkingFolder() + kPathSeparator +
+           ctx.tables.project.projectBaseName + file.mid(1);
+  }
+  return InstallationPath(ctx.tables.installationFolder, file);
+}
+
 }  // namespace
 
 DispatchRef MacroCache::ObjectFor(Activator& activator, const QString& progId) {
@@ -140,7 +151,7 @@ void RunButtonsIniSection(MacroContext& ctx, const QString& section) {
   RunActionString(ctx, ctx.tables.ini.ReadIni(section, u"Macros", buttonsIni));
   const QString file = ctx.tables.ini.ReadIni(section, u"File", buttonsIni);
   if (!file.isEmpty()) {
-    const QString path = InstallationPath(ctx.tables.installationFolder, file);
+    const QString path = ButtonsIniFilePath(ctx, file);
     if (FileExists(path)) ctx.window.OpenDocument(path);
   }
   fg1SelectedBmp(ctx.tables.window.fg1);

@@ -1,5 +1,6 @@
 #include "macros/MacroServer.h"
 
+#include "macros/calc/CalculationMacro.h"
 #include "macros/check/CheckMacro.h"
 #include "macros/layers/ServiceLayersMacro.h"
 #include "macros/scheme/SchemeMacro.h"
@@ -12,6 +13,7 @@ namespace trellis::macros {
 std::vector<ServedClass> ServedClasses(ParametersEditor& editor) {
   return {
       {QStringLiteral("Trellis.Scheme"), [] { return std::make_shared<SchemeMacro>(); }},
+      {QStringLiteral("Trellis.Calculation"), [] { return std::make_shared<calc::CalculationMacro>(); }},
       {QStringLiteral("Trellis.SchemeCheck"), [] { return std::make_shared<CheckMacro>(); }},
       {QStringLiteral("Trellis.Parameters"),
        [&editor] { return std::make_shared<ParametersMacro>(editor); }},

@@ -19,6 +19,9 @@ inline const QString kCombinations = QStringLiteral("Combinations");
 inline const QString kMainNodes = QStringLiteral("CoordPoints");
 inline const QString kAllNodes = QStringLiteral("CoordAllPoints");
 inline const QString kElements = QStringLiteral("NumEl");
+inline const QString kDisplacements = QStringLiteral("Displacements");
+inline const QString kForcesNM = QStringLiteral("ForcesNM");
+inline const QString kForcesQ = QStringLiteral("ForcesQ");
 
 // Every table's first column is its row number, the key other tables refer to.
 constexpr int kNumber = 1;
@@ -27,6 +30,7 @@ namespace materials {
 constexpr int kModulus = 4;  // MPa
 constexpr int kPoisson = 5;
 constexpr int kDensity = 6;  // t/m3
+constexpr int kExpansion = 9;  // 1/°C
 }  // namespace materials
 
 namespace sections {
@@ -35,6 +39,7 @@ constexpr int kShape = 4;
 constexpr int kMaterial = 5;
 constexpr int kWidth = 7;   // cm
 constexpr int kHeight = 8;  // cm
+constexpr int kWall = 9;    // cm
 }  // namespace sections
 
 namespace elementGroups {
@@ -42,13 +47,27 @@ constexpr int kName = 2;
 constexpr int kType = 3;
 constexpr int kMaterial = 4;
 constexpr int kSection = 6;
+constexpr int kHingeAtStart = 8;
+constexpr int kHingeAtEnd = 9;
+constexpr int kAngle = 10;  // degrees
 constexpr int kStep = 11;  // m
+constexpr int kStiffnessFactor = 12;
 }  // namespace elementGroups
+
+namespace nodeGroups {
+constexpr int kReportResults = 3;
+}  // namespace nodeGroups
 
 namespace supports {
 constexpr int kNodeGroup = 2;
 constexpr int kFirstFixity = 4;  // X, Y, Z, UX, UY, UZ
 }  // namespace supports
+
+namespace loadCases {
+constexpr int kName = 2;
+constexpr int kReliability = 4;
+constexpr int kSelfWeight = 6;
+}  // namespace loadCases
 
 namespace elementLoads {
 constexpr int kLoadCase = 2;
@@ -73,10 +92,14 @@ constexpr int kFx = 6;  // kN, then Fy, Fz, and Mx, My, Mz in kN·m
 namespace temperature {
 constexpr int kLoadCase = 2;
 constexpr int kGroup = 4;
+constexpr int kUniform = 6;  // °C, then the differences across y and across z
 }  // namespace temperature
 
 namespace combinations {
+constexpr int kCombination = 2;
+constexpr int kName = 3;
 constexpr int kLoadCase = 5;
+constexpr int kFactor = 7;
 }  // namespace combinations
 
 namespace nodes {

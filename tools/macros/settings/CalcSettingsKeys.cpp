@@ -120,7 +120,7 @@ std::vector<CalcSetting> MakeSettings() {
 
   all.push_back(Flag(kCalc, QStringLiteral("DesignLoad"),
                      QStringLiteral("Расчетные нагрузки (с коэффициентами надежности)"),
-                     kCombinationGroup, true));
+                     kCombinationGroup, false));
   all.push_back(Number(kCalc, QStringLiteral("Gf"),
                        QStringLiteral("Коэффициент надежности по нагрузке для собственного веса"),
                        QString(), kCombinationGroup, {0.5, 2}, QStringLiteral("1,1"), P::FileOnly));

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "macros/MacroMembers.h"
+
+namespace trellis::macros::calc {
+
+// "Trellis.Calculation": Run calculates the project with CalculiX (see Calculate), shows the
+// result tables and draws the first load case's deformed shape and diagram on the drawing's
+// results layer. Problems found before solving go to the error list; a failure of the solver
+// is told in a message, with its own words in the report.
+class CalculationMacro : public TableDispatch<CalculationMacro>, public StopFlag {
+ public:
+  static const MemberTable<CalculationMacro>& Members();
+
+  void Run(const MacroCall& call);
+};
+
+}  // namespace trellis::macros::calc
