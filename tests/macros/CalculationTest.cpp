@@ -1,15 +1,18 @@
 #include "MacroProject.h"
 
 #include "app/IniFiles.h"
+#include "automation/Arguments.h"
 #include "macros/CellValues.h"
 #include "macros/calc/Calculation.h"
 #include "macros/calc/CalculationMacro.h"
+#include "macros/scheme/SchemeMacro.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -419,6 +422,112 @@ TEST(Calculation, ModelProblemsStopTheRunAtTheirCells) {
   s["SecBH"][0][3] = QStringLiteral("Двутавр      ");
   EXPECT_EQ(places(), "SecBH|1|4");
   EXPECT_FALSE(QFile::exists(project.working.File("calculix/N.inp")));
+}
+
+
+// A stand-in for the solver, a shell script with Body, in the test's folder.
+QString FakeSolver(const TempFolder& folder, const char* body) {
+  const QString path = folder.File(QStringLiteral("ccx"));
+  WriteBytes(path, QByteArray("#!/bin/sh\n") + body + "\n");
+  QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return path;
+}
+
+TEST(Calculation, AStopEndsARunningSolverAndAFailingOneIsQuotedInItsOwnWords) {
+  MacroProject project;
+  TempFolder bin;
+  Structure s = Cantilever();
+  s.NodeLoad(1, 2, kZ, -10);
+  macros::calc::CalculationInput input;
+  input.workingFolder = project.working.Path();
+  input.baseName = QStringLiteral("N");
+  input.options.spatial = false;
+  s.Calculate(project);  // the tables and results written once
+  const QByteArray results = ReadBytes(project.working.File("N.r02"));
+
+  input.solver = FakeSolver(bin, "echo $$ > pid; echo ' STEP 1'; sleep 60; echo 'Job finished'");
+  QStringList statuses;
+  bool stop = false;
+  macros::calc::CalculationWatch watch;
+  watch.status = [&](const QString& text) {
+    statuses << text;
+    stop = text.contains(QStringLiteral("загружение 1 из 2"));
+  };
+  watch.stopRequested = [&] { return stop; };
+  CalculationOutcome outcome = macros::calc::Calculate(project.tables, input, watch);
+  EXPECT_EQ(outcome.end, CalculationOutcome::End::Stopped);
+  const QByteArray pid = ReadBytes(project.working.File("calculix/pid")).trimmed();
+  ASSERT_FALSE(pid.isEmpty());
+  EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/") + QString::fromLatin1(pid))) << "the solver runs on";
+  EXPECT_THAT(outcome.message.toStdString(), HasSubstr("остановлен"));
+  EXPECT_THAT(statuses.join(u'|').toStdString(), HasSubstr("запись исходных данных"));
+
+  input.solver = FakeSolver(bin, "echo ' *ERROR in calinput: unknown keyword'; echo '  *SPRING X'; exit 201");
+  outcome = macros::calc::Calculate(project.tables, input, {});
+  EXPECT_EQ(outcome.end, CalculationOutcome::End::Failed);
+  EXPECT_EQ(outcome.solverWords.value(0), QStringLiteral("*ERROR in calinput: unknown keyword"));
+  EXPECT_EQ(outcome.solverWords.value(1), QStringLiteral("*SPRING X"));
+  EXPECT_EQ(ReadBytes(project.working.File("N.r02")), results);
+  IniFiles ini;
+  EXPECT_EQ(ini.ReadIni(u"Calc", u"AfterCalc", project.working.File("N.ini")), "0");
+}
+
+TEST(Calculation, TheMacroShowsTheResultsAndDrawsThemOrListsWhatStopsIt) {
+  MacroProject project;
+  project.DrawTwoBayFrame();
+  project.WriteTable(QStringLiteral("Materials"), {{"1", "Сталь", "Сталь      ", "200000", "0,3", "7,85"}});
+  project.WriteTable(QStringLiteral("SecBH"), {{"1", "1", "20x40", "Прямоугольник      ", "1", "Сталь", "20", "40"}});
+  project.WriteTable(QStringLiteral("Elements"), {{"1", "Колонны", "Стержень      ", "1", "", "1"},
+                                                  {"2", "Ригель", "Стержень      ", "1", "", "1", "", "", "", "", "3"}});
+  project.WriteTable(QStringLiteral("Locking"), {{"1", "1", "Опоры", kSet, kSet, kSet, kSet, kSet, kSet}});
+  project.WriteTable(QStringLiteral("Loads"), {{"1", "Груз", "Постоянная      "}});
+  project.WriteTable(QStringLiteral("p"), {{"1", "1", "", "2", "", "", "", "-50"}});
+  macros::SchemeMacro scheme;
+  project.Run(scheme, QStringLiteral("Build"));
+  macros::calc::CalculationMacro calculation;
+  project.window->calls.clear();
+  project.Run(calculation, QStringLiteral("Run"));
+  const QString calls = project.window->calls.join(u'\n');
+  EXPECT_THAT(calls.toStdString(), HasSubstr("TablesChanged"));
+  EXPECT_THAT(calls.toStdString(), HasSubstr("Status Расчет выполнен: загружений 1, сочетаний 0; на слое KS_FEM_R"));
+  EXPECT_GT(project.Read(QStringLiteral("ForcesNM")).RowCount(), 0);
+  const DispatchRef space = ToObject(project.document.Object()->Get(QStringLiteral("ModelSpace")), QString());
+  int drawn = 0;
+  for (int i = 0; i < space->Get(QStringLiteral("Count")).toInt(); ++i) {
+    const DispatchRef entity = ToObject(Call(*space, QStringLiteral("Item"), {i}), QString());
+    drawn += entity->Get(QStringLiteral("Layer")).toString() == QLatin1String("KS_FEM_R");
+  }
+  EXPECT_GT(drawn, 7);  // a deformed line and a diagram for each bar, and values
+
+  project.WriteTable(QStringLiteral("Materials"), {{"1", "Сталь", "Сталь      ", "", "0,3"}});
+  project.window->calls.clear();
+  project.Run(calculation, QStringLiteral("Run"));
+  EXPECT_EQ(project.window->Errors().size(), 1) << project.window->calls.join(u'\n').toStdString();
+  EXPECT_TRUE(project.window->calls.contains(QStringLiteral("ShowErrors")));
+  EXPECT_THAT(project.window->calls.last().toStdString(), HasSubstr("Message Расчет не выполнен"));
+}
+
+TEST(Calculation, TheCommandLineCalculatesASavedProjectOrSaysWhyNot) {
+  MacroProject project;
+  Structure s = Cantilever();
+  s.NodeLoad(1, 2, kZ, -10);
+  s.Calculate(project);
+  QFile::remove(project.working.File("N.r01"));
+  auto calculate = [](const QStringList& args) {
+    QProcess trellis;
+    trellis.start(QCoreApplication::applicationDirPath() + QStringLiteral("/trellis"), args);
+    EXPECT_TRUE(trellis.waitForFinished(60000));
+    return std::pair(trellis.exitCode(), QString::fromLocal8Bit(trellis.readAllStandardError()));
+  };
+  EXPECT_EQ(calculate({QStringLiteral("--calculate"), project.working.File("N.d01")}).first, 0);
+  EXPECT_CLOSE(Results(project).Node("1", 4, kZ), -10 * 216 / (3 * kEI) * 1000);
+  EXPECT_EQ(calculate({QStringLiteral("--calculate")}).first, 2);
+  EXPECT_EQ(calculate({QStringLiteral("--calculate"), project.working.File("none.d01")}).first, 2);
+  s["q"] = {{"1", "7", "", "1", "", "Равномерная      ", "", "", kSet, "", "-5"}};
+  s.Calculate(project);
+  const auto [code, errors] = calculate({QStringLiteral("--calculate"), project.working.File("N.d01")});
+  EXPECT_EQ(code, 1);
+  EXPECT_THAT(errors.toStdString(), HasSubstr("Нагрузки на элементы, строка 1, колонка 2"));
 }
 
 }  // namespace
