@@ -174,8 +174,14 @@ TEST_F(MacroCalls, TheCalculationUnlocksTheResultButtonsOnlyWhenItFinished) {
   EXPECT_FALSE(left.Button(resultButton).enabled);
   EXPECT_EQ(window_.opened, QStringList({t_.installation + "/Readme.txt"}));
 
-  t_.WriteInstall("Buttons.ini", "[Ex]\nMacros=Lib.A;Finish\n");
+  // "*.htm" names the project's own file in the working folder, opened when it is there.
+  t_.WriteInstall("Buttons.ini", "[Ex]\nMacros=Lib.A;Finish\nFile=*.htm\n");
+  window_.opened.clear();
   run.RunCalculation(macros_);
+  EXPECT_TRUE(window_.opened.isEmpty());
+  WriteBytes(t_.folders.GetWorkingFolder() + "/B.htm", "<p>");
+  run.RunCalculation(macros_);
+  EXPECT_EQ(window_.opened, QStringList({t_.folders.GetWorkingFolder() + "/B.htm"}));
   EXPECT_TRUE(run.ResultsAvailable());
   EXPECT_TRUE(left.Button(resultButton).enabled);
   EXPECT_TRUE(left.Button(1).enabled);

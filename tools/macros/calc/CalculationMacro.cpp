@@ -22,20 +22,36 @@ using End = CalculationOutcome::End;
 
 ResultsView ViewFrom(SettingsStore& settings) {
   ResultsView view;
-  const auto diagram = CellWholeNumber(settings.GetSetting(ProgramTitle(), u"Show", u"Operation"));
+  auto setting = [&settings](const char16_t* key) {
+    return settings.GetSetting(ProgramTitle(), u"Show", QStringView(key));
+  };
+  const auto diagram = CellWholeNumber(setting(u"Operation"));
   if (diagram && *diagram >= 0 && *diagram <= 3) view.diagram = ResultsView::Diagram(*diagram);
-  const auto scale = CellNumber(settings.GetSetting(ProgramTitle(), u"Show", u"GrafScale"));
+  const auto scale = CellNumber(setting(u"GrafScale"));
   if (scale && *scale > 0) view.scale = *scale;
+  const auto height = CellNumber(setting(u"TextScale3"));
+  if (height && *height > 0) view.textHeight = *height;
+  view.values = setting(u"WithElSize2") != QLatin1String("0");
   return view;
 }
 
-void DrawResults(Dispatch& document, ProjectTables& tables, const CalculationOutcome& outcome,
-                 const ResultsView& view) {
+// The load case the settings file names for the drawing (Show/ResultCase), else the first.
+size_t ShownCase(const Model& model, const QString& chosen) {
+  for (size_t i = 0; i < model.cases.size(); ++i) {
+    if (model.cases[i].number == chosen.trimmed()) return i;
+  }
+  return 0;
+}
+
+// Draws the chosen load case; returns its number.
+QString DrawResults(Dispatch& document, ProjectTables& tables, const CalculationOutcome& outcome,
+                    const ResultsView& view, const QString& chosen) {
   const Model& model = outcome.model;
-  if (model.cases.empty()) return;
+  const size_t shown = ShownCase(model, chosen);
   DrawOnLayer(document, kResultsLayer,
-              ResultsDrawing(model, outcome.layout, model.cases.front(), outcome.steps.front(),
+              ResultsDrawing(model, outcome.layout, model.cases[shown], outcome.steps[shown],
                              PlaneOf(ReadBuiltScheme(tables)), view));
+  return model.cases[shown].number;
 }
 
 }  // namespace
@@ -84,9 +100,9 @@ void CalculationMacro::Run(const MacroCall& call) {
       QString drawn;
       if (call.cadDocument) {
         try {
-          DrawResults(*call.cadDocument, tables, outcome, ViewFrom(settings));
-          drawn = QStringLiteral("; на слое %1 — загружение %2")
-                      .arg(kResultsLayer, outcome.model.cases.front().number);
+          const QString shown = DrawResults(*call.cadDocument, tables, outcome, ViewFrom(settings),
+                                            ini.ReadIni(u"Show", u"ResultCase", settingsFile));
+          drawn = QStringLiteral("; на слое %1 — загружение %2").arg(kResultsLayer, shown);
         } catch (const AutomationError& error) {
           window.Report(QStringLiteral("Результаты не нарисованы на чертеже: %1").arg(error.Reason()));
         }

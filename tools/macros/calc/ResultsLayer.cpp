@@ -105,8 +105,9 @@ LayerDrawing ResultsDrawing(const Model& model, const DeckLayout& layout, const 
       }
       outline.push_back(model.nodes[bar.node2]);
       drawing.lines.push_back(std::move(outline));
-      if (model.bars.size() <= kLabelledBars && std::abs(barLargest) > largest * 1e-3) {
-        drawing.texts.push_back({NumberCell(std::abs(barLargest), 2), labelAt, size / 60});
+      if (view.values && model.bars.size() <= kLabelledBars &&
+          std::abs(barLargest) > largest * 1e-3) {
+        drawing.texts.push_back({NumberCell(std::abs(barLargest), 2), labelAt, view.textHeight});
       }
     }
   }

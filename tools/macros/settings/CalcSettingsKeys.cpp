@@ -78,6 +78,13 @@ std::vector<CalcSetting> MakeSettings() {
                        QStringLiteral("Эпюры поперечных сил Q")};
   operation.defaultValue = QStringLiteral("1");
   all.push_back(operation);
+  // Which load case the drawing shows after a calculation, by its number (empty: the first).
+  CalcSetting shownCase = Whole(kShow, QStringLiteral("ResultCase"),
+                                QStringLiteral("Загружение, показываемое на чертеже"), kShowGroup,
+                                {1, 1e9}, QString());
+  shownCase.place = P::FileOnly;
+  shownCase.emptyAllowed = true;
+  all.push_back(shownCase);
   all.push_back(Number(kShow, QStringLiteral("GrafScale"),
                        QStringLiteral("Масштаб эпюр и перемещений"), QString(), kShowGroup,
                        {0, 1000, false}, QStringLiteral("1")));
