@@ -489,15 +489,31 @@ TEST(Calculation, TheMacroShowsTheResultsAndDrawsThemOrListsWhatStopsIt) {
   project.Run(calculation, QStringLiteral("Run"));
   const QString calls = project.window->calls.join(u'\n');
   EXPECT_THAT(calls.toStdString(), HasSubstr("TablesChanged"));
-  EXPECT_THAT(calls.toStdString(), HasSubstr("Status Расчет выполнен: загружений 1, сочетаний 0; на слое KS_FEM_R"));
+  EXPECT_THAT(calls.toStdString(), HasSubstr("Status Расчет выполнен: загружений 1, сочетаний 0; загружение 1 на слое KS_FEM_R"));
   EXPECT_GT(project.Read(QStringLiteral("ForcesNM")).RowCount(), 0);
-  const DispatchRef space = ToObject(project.document.Object()->Get(QStringLiteral("ModelSpace")), QString());
-  int drawn = 0;
-  for (int i = 0; i < space->Get(QStringLiteral("Count")).toInt(); ++i) {
-    const DispatchRef entity = ToObject(Call(*space, QStringLiteral("Item"), {i}), QString());
-    drawn += entity->Get(QStringLiteral("Layer")).toString() == QLatin1String("KS_FEM_R");
-  }
-  EXPECT_GT(drawn, 7);  // a deformed line and a diagram for each bar, and values
+  // The results layer: per bar a deformed line in orange and a diagram in the layer's colour.
+  const auto onResultsLayer = [&project] {
+    const DispatchRef space = ToObject(project.document.Object()->Get(QStringLiteral("ModelSpace")), QString());
+    std::map<int, int> byColor;
+    for (int i = 0; i < space->Get(QStringLiteral("Count")).toInt(); ++i) {
+      const DispatchRef entity = ToObject(Call(*space, QStringLiteral("Item"), {i}), QString());
+      if (entity->Get(QStringLiteral("Layer")).toString() != QLatin1String("KS_FEM_R")) continue;
+      ++byColor[entity->Get(QStringLiteral("ObjectName")).toString() == QLatin1String("AcDbText")
+                    ? -1
+                    : entity->Get(QStringLiteral("Color")).toInt()];
+    }
+    return byColor;
+  };
+  std::map<int, int> drawn = onResultsLayer();
+  EXPECT_EQ(drawn[30], 7);
+  EXPECT_GE(drawn[256], 7);  // by layer
+  EXPECT_GT(drawn[-1], 0);
+  // Drawn again from the tables, as the layer switch does for a reopened project.
+  project.Run(calculation, QStringLiteral("DrawResults"));
+  drawn = onResultsLayer();
+  EXPECT_EQ(drawn[30], 7);
+  EXPECT_GE(drawn[256], 7);
+  EXPECT_EQ(project.window->calls.last(), QStringLiteral("Status На слое KS_FEM_R — загружение 1"));
 
   project.WriteTable(QStringLiteral("Materials"), {{"1", "Сталь", "Сталь      ", "", "0,3"}});
   project.window->calls.clear();

@@ -44,13 +44,14 @@ size_t ShownCase(const Model& model, const QString& chosen) {
 }
 
 // Draws the chosen load case; returns its number.
-QString DrawResults(Dispatch& document, ProjectTables& tables, const CalculationOutcome& outcome,
-                    const ResultsView& view, const QString& chosen) {
+QString DrawSolved(Dispatch& document, ProjectTables& tables, const CalculationOutcome& outcome,
+                   const ResultsView& view, const QString& chosen) {
   const Model& model = outcome.model;
   const size_t shown = ShownCase(model, chosen);
   DrawOnLayer(document, kResultsLayer,
-              ResultsDrawing(model, outcome.layout, model.cases[shown], outcome.steps[shown],
-                             PlaneOf(ReadBuiltScheme(tables)), view));
+              ResultsDrawing(PicturesOfStep(model, outcome.layout, model.cases[shown],
+                                            outcome.steps[shown]),
+                             model.spatial, PlaneOf(ReadBuiltScheme(tables)), view));
   return model.cases[shown].number;
 }
 
@@ -61,6 +62,7 @@ const MemberTable<CalculationMacro>& CalculationMacro::Members() {
     MemberTable<CalculationMacro> t;
     AddStopProperty(t);
     AddMacroMethod(t, QStringLiteral("Run"), &CalculationMacro::Run);
+    AddMacroMethod(t, QStringLiteral("DrawResults"), &CalculationMacro::DrawResults);
     return t;
   }();
   return table;
@@ -100,9 +102,10 @@ void CalculationMacro::Run(const MacroCall& call) {
       QString drawn;
       if (call.cadDocument) {
         try {
-          const QString shown = DrawResults(*call.cadDocument, tables, outcome, ViewFrom(settings),
+          const QString shown = DrawSolved(*call.cadDocument, tables, outcome, ViewFrom(settings),
                                             ini.ReadIni(u"Show", u"ResultCase", settingsFile));
-          drawn = QStringLiteral("; на слое %1 — загружение %2").arg(kResultsLayer, shown);
+          drawn = QStringLiteral("; загружение %1 на слое %2 (кнопка «Результаты расчета»)")
+                      .arg(shown, kResultsLayer);
         } catch (const AutomationError& error) {
           window.Report(QStringLiteral("Результаты не нарисованы на чертеже: %1").arg(error.Reason()));
         }
@@ -126,6 +129,38 @@ void CalculationMacro::Run(const MacroCall& call) {
   }
   window.Status(outcome.message);
   window.Message(outcome.message);
+}
+
+}  // namespace trellis::macros::calc
+
+namespace trellis::macros::calc {
+
+void CalculationMacro::DrawResults(const MacroCall& call) {
+  MainWindowCalls window(call.mainWindow);
+  if (!call.cadDocument) {
+    window.Message(QStringLiteral("Результаты рисуются в чертеже, а связи с программой САПР нет."));
+    return;
+  }
+  ProjectTables tables(call.programFolder, call.workingFolder, call.baseName);
+  SettingsStore settings(SettingsStore::DefaultFolder());
+  IniFiles ini;
+  QString shown = ini.ReadIni(u"Show", u"ResultCase", ProjectSettingsFile(call)).trimmed();
+  std::vector<BarPicture> pictures = PicturesFromTables(tables, shown);
+  if (std::none_of(pictures.begin(), pictures.end(),
+                   [](const BarPicture& bar) { return !bar.forces.empty(); })) {
+    shown.clear();  // the chosen case is not among the results: the first one is drawn
+    pictures = PicturesFromTables(tables, shown);
+  }
+  const bool spatial = settings.GetSetting(ProgramTitle(), u"Calc", u"All3D") != QLatin1String("0");
+  try {
+    DrawOnLayer(*call.cadDocument, kResultsLayer,
+                ResultsDrawing(pictures, spatial, PlaneOf(ReadBuiltScheme(tables)), ViewFrom(settings)));
+  } catch (const AutomationError& error) {
+    window.Message(QStringLiteral("Результаты не нарисованы на чертеже: %1").arg(error.Reason()));
+    return;
+  }
+  window.Status(shown.isEmpty() ? QStringLiteral("Результатов расчета нет: слой %1 пуст").arg(kResultsLayer)
+                                : QStringLiteral("На слое %1 — загружение %2").arg(kResultsLayer, shown));
 }
 
 }  // namespace trellis::macros::calc

@@ -30,6 +30,12 @@ struct DrawnText {
   double height = 0;
 };
 
+// Open polylines in a colour of their own.
+struct ColoredLines {
+  int color = 7;
+  std::vector<std::vector<Point3>> lines;
+};
+
 // What a service layer holds: texts, lines (open polylines) and circles in the scheme's plane,
 // and points.
 struct LayerDrawing {
@@ -37,6 +43,7 @@ struct LayerDrawing {
   int color = 7;  // of the layer, so the layers tell apart where they overlap
   std::vector<DrawnText> texts;
   std::vector<std::vector<Point3>> lines;
+  std::vector<ColoredLines> coloredLines;
   std::vector<std::pair<Point3, double>> circles;  // centre, radius
   std::vector<Point3> points;
 };

@@ -58,10 +58,24 @@ void DrawObjects(Dispatch& document, const LayerDrawing& drawing) {
     for (const Point3& p : line) numbers << p.x << p.y << p.z;
     adds.push_back({space, LateCall::Kind::Invoke, QStringLiteral("Add3DPoly"), {QVariant(numbers)}});
   }
+  std::vector<std::pair<size_t, int>> colored;  // place among the adds, colour
+  for (const ColoredLines& set : drawing.coloredLines) {
+    for (const auto& line : set.lines) {
+      QVariantList numbers;
+      for (const Point3& p : line) numbers << p.x << p.y << p.z;
+      colored.emplace_back(adds.size(), set.color);
+      adds.push_back({space, LateCall::Kind::Invoke, QStringLiteral("Add3DPoly"), {QVariant(numbers)}});
+    }
+  }
   for (const Point3& point : drawing.points) {
     adds.push_back({space, LateCall::Kind::Invoke, QStringLiteral("AddPoint"), {PointValue(point)}});
   }
   const std::vector<QVariant> made = CallInBatches(adds);
+  std::vector<LateCall> colors;
+  for (const auto& [place, color] : colored) {
+    colors.push_back({ToObject(made[place], QStringLiteral("Add")), LateCall::Kind::Set, QStringLiteral("Color"), {color}});
+  }
+  CallInBatches(colors);
   // Texts and circles are made flat on the ground plane; they are turned into the scheme's.
   const Point3& normal = drawing.plane.normal;
   if (normal.z != 1) {
