@@ -146,11 +146,3 @@ BENCHMARK(BM_ResultsToTables)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace trellis
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -195,7 +195,6 @@ class ModelReader {
         continue;
       }
       bar.axes = RotatedAxes(LocalAxesOf(from, to), group->angle);
-      barOfNumber_.insert(bar.number, int(model.bars.size()));
       barsOfGroup_[bar.group].push_back(int(model.bars.size()));
       model.bars.push_back(bar);
       used.insert(bar.node1);
@@ -429,7 +428,6 @@ class ModelReader {
   QSet<QString> refusedSections_;
   QHash<QString, std::vector<int>> nodesOfGroup_;
   QHash<QString, std::vector<int>> barsOfGroup_;
-  QHash<int, int> barOfNumber_;
   QHash<QString, std::pair<int, double>> caseIndex_;  // number -> index, load factor
 };
 

@@ -203,14 +203,4 @@ CaseResults Combine(const Model& model, const Combination& combination,
   return sum;
 }
 
-double LargestDisplacement(const CaseResults& results) {
-  double largest = 0;
-  for (const auto& node : results.nodes) {
-    const double moved = std::hypot(node[0], node[1], node[2]);
-    if (!std::isfinite(moved)) return moved;
-    largest = std::max(largest, moved);
-  }
-  return largest;
-}
-
 }  // namespace trellis::macros::calc

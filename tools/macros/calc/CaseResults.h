@@ -44,7 +44,4 @@ std::vector<std::vector<BarForces>> ForcesAlongBars(const Model& model, const De
 CaseResults Combine(const Model& model, const Combination& combination,
                     const std::vector<CaseResults>& cases);
 
-// The largest displacement of any node, in metres; not finite when the solution is not.
-double LargestDisplacement(const CaseResults& results);
-
 }  // namespace trellis::macros::calc

@@ -18,8 +18,11 @@ void Consider(Largest& largest, double value, const QString& where) {
 }
 
 QString Row(const QString& what, const QString& unit, const Largest& largest, int decimals) {
+  const QString value = NumberCell(largest.value, decimals);
+  // A value that rounds to nothing is nowhere in particular.
+  const QString where = value == QLatin1String("0") ? QStringLiteral("—") : largest.where;
   return QStringLiteral("<tr><td>%1</td><td class=n>%2</td><td>%3</td><td>%4</td></tr>\n")
-      .arg(what, NumberCell(largest.value, decimals), unit, largest.where.toHtmlEscaped());
+      .arg(what, value, unit, where.toHtmlEscaped());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QThread>
 
 namespace trellis::macros::calc {
 
@@ -18,6 +19,12 @@ SolverRun RunSolver(const QString& program, const QString& folder, const QString
   QProcess solver;
   solver.setWorkingDirectory(folder);
   solver.setProcessChannelMode(QProcess::MergedChannels);
+  // CalculiX assembles and solves on one core unless told otherwise.
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  if (!environment.contains(QStringLiteral("OMP_NUM_THREADS"))) {
+    environment.insert(QStringLiteral("OMP_NUM_THREADS"), QString::number(QThread::idealThreadCount()));
+  }
+  solver.setProcessEnvironment(environment);
   solver.start(program, {QStringLiteral("-i"), job});
   if (!solver.waitForStarted()) {
     run.end = SolverRun::End::Missing;
