@@ -249,6 +249,60 @@ TEST(Calculation, ASimplySupportedBeamUnderAUniformLoadSagsAndCarriesQLSquaredOv
   EXPECT_NEAR(r.Bar("1", 1, "0", kMy), 0, 1e-3);
 }
 
+TEST(Calculation, TriangularConcentratedAndMomentLoadsOnOneElementFollowStatics) {
+  // A simply supported beam of one element, 6 m: a load growing from 0 to 6 kN/m, a force of
+  // 12 kN at 2 m, and a couple of 10 kN·m about Y in the middle, one load case each.
+  MacroProject project;
+  Structure s;
+  s.Group(1);
+  s.Node(1, 0, 0, "1"), s.Node(2, 6, 0, "2");
+  s.Bar(1, 2, 1);
+  s.Support(1, "101000");
+  s.Support(2, "001000");
+  s["Loads"].push_back({"3", "Третье"});
+  auto load = [&s](const char* loadCase, const char* kind, int direction, QStringList values) {
+    QStringList row{QString::number(s["q"].size() + 1), loadCase, "", "1", "",
+                    QString::fromUtf8(kind) + "      ", "", "", "", ""};
+    row[6 + direction] = kSet;
+    s["q"].push_back(row + values);
+  };
+  load("1", "Трапециевидная", kZ, {"0", "-6"});
+  load("2", "Сосредоточенная сила", kZ, {"", "", "2", "", "-12"});
+  load("3", "Сосредоточенный момент", kY, {"", "", "3", "", "", "10"});
+  ExpectDone(s.Calculate(project));
+  const Results r(project);
+  EXPECT_CLOSE(r.Bar("1", 1, "0", kQz), 6);  // w L / 6
+  EXPECT_CLOSE(r.Bar("1", 1, "6", kQz), -12);
+  EXPECT_CLOSE(r.Bar("1", 1, "3", kMy), 13.5);  // w L² / 16
+  EXPECT_CLOSE(r.Node("1", 1, kUY), 7 * 6 * 216 / (360 * kEI));  // 7 w L³ / 360 EI
+  EXPECT_CLOSE(r.Bar("2", 1, "0", kQz), 8);
+  EXPECT_CLOSE(r.Bar("2", 1, "3", kMy), 12);
+  EXPECT_CLOSE(r.Bar("2", 1, "6", kQz), -4);
+  EXPECT_CLOSE(r.Node("2", 1, kUY), 12 * 2 * 4 * (6 + 4) / (6 * 6 * kEI));  // P a b (L + b) / 6 L EI
+  EXPECT_CLOSE(r.Bar("3", 1, "0", kQz), -10 / 6.0);
+  EXPECT_CLOSE(r.Bar("3", 1, "3", kMy), -5);  // just before the couple
+  EXPECT_NEAR(r.Bar("3", 1, "6", kMy), 0, 1e-3);
+}
+
+TEST(Calculation, ASpatialSchemeLyingAndLoadedInItsPlaneBendsWithoutShearing) {
+  // A deep beam, 4 m long and 1 m deep, held in space: calculated as the plane frame it is, it
+  // sags as Euler–Bernoulli says (a shearing beam would sag a tenth more).
+  MacroProject project;
+  Structure s;
+  s["SecBH"].push_back({"3", "3", "20x100", "Прямоугольник      ", "1", "Сталь", "20", "100"});
+  s.Group(1, "Стержень", 3);
+  s.Node(1, 0, 0, "1"), s.Node(2, 2, 0, "3"), s.Node(3, 4, 0, "2");
+  s.Bar(1, 2, 1), s.Bar(2, 3, 1);
+  s.Support(1, "111100");
+  s.Support(2, "011000");
+  s.NodeLoad(1, 3, kZ, -100);
+  ExpectDone(s.Calculate(project, true));
+  const Results r(project);
+  const double ei = kE * 0.2 / 12;
+  EXPECT_CLOSE(r.Node("1", 2, kZ), -100 * 64 / (48 * ei) * 1000);
+  EXPECT_CLOSE(r.Bar("1", 1, "2", kMy), 100);
+}
+
 TEST(Calculation, SelfWeightIsTheDensityTimesGravityTimesTheArea) {
   MacroProject project;
   Structure s = SimpleBeam();

@@ -19,6 +19,8 @@ using namespace model;
 
 constexpr double kGravity = 9.81;  // m/s²: t/m³ of density to kN/m³ of weight
 
+bool FlatInXZ(const Model& model);
+
 // Reads the tables one after another, gathering what cannot be calculated at its cell.
 class ModelReader {
  public:
@@ -36,6 +38,10 @@ class ModelReader {
     ReadSpanLoads();
     ReadHeating();
     ReadCombinations();
+    // A scheme drawn and loaded in the XZ plane is a plane frame whatever the option says: its
+    // out-of-plane unknowns would all be nought, and as a plane frame its bars bend without
+    // shearing, as a hand calculation has them.
+    if (reading_.model.spatial && FlatInXZ(reading_.model)) reading_.model.spatial = false;
     return std::move(reading_);
   }
 
@@ -430,6 +436,41 @@ class ModelReader {
   QHash<QString, std::vector<int>> barsOfGroup_;
   QHash<QString, std::pair<int, double>> caseIndex_;  // number -> index, load factor
 };
+
+// Whether every node lies in one XZ plane, every bar bends in it (its local y along Y), and every
+// load acts in it: no force along Y, no moment about X or Z, no heating across y.
+bool FlatInXZ(const Model& model) {
+  constexpr double kFlat = 1e-9;
+  if (model.nodes.isEmpty()) return false;
+  const double y = model.nodes.cbegin()->y;
+  for (const Point3& node : model.nodes) {
+    if (std::abs(node.y - y) > 1e-6) return false;
+  }
+  for (const Bar& bar : model.bars) {
+    if (std::abs(std::abs(bar.axes.y.y) - 1) > kFlat) return false;
+  }
+  for (const LoadCase& loadCase : model.cases) {
+    for (const auto& load : loadCase.nodeLoads) {
+      if (load[1] != 0 || load[3] != 0 || load[5] != 0) return false;
+    }
+    for (auto bar = loadCase.spanLoads.cbegin(); bar != loadCase.spanLoads.cend(); ++bar) {
+      const LocalAxes& axes = model.bars[size_t(bar.key())].axes;
+      for (const SpanLoad& load : bar.value()) {
+        const Point3 global = axes.x * load.direction.x + axes.y * load.direction.y +
+                              axes.z * load.direction.z;
+        const bool moment = load.kind == SpanLoad::Kind::Moment;
+        if (moment ? (std::abs(global.x) > kFlat || std::abs(global.z) > kFlat)
+                   : std::abs(global.y) > kFlat) {
+          return false;
+        }
+      }
+    }
+    for (const Heating& heating : loadCase.heating) {
+      if (heating.acrossY != 0) return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace
 

@@ -88,7 +88,7 @@ struct Combination {
 };
 
 struct Model {
-  bool spatial = true;  // false: a plane frame in the XZ plane
+  bool spatial = true;  // false: a plane frame in the XZ plane (also a spatial scheme lying in it)
   QHash<int, Point3> nodes;
   std::vector<int> nodeNumbers;  // ascending
   std::vector<Bar> bars;
@@ -105,7 +105,8 @@ struct CalcOptions {
 };
 
 // The model from the project's tables (the scheme must have been built), or the problems that
-// keep it from being calculated, each at its cell.
+// keep it from being calculated, each at its cell. A spatial scheme that lies and is loaded in
+// the XZ plane is read as a plane frame.
 struct ModelReading {
   Model model;
   std::vector<SchemeProblem> problems;
