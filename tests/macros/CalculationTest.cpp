@@ -543,7 +543,7 @@ TEST(Calculation, TheMacroShowsTheResultsAndDrawsThemOrListsWhatStopsIt) {
   project.Run(calculation, QStringLiteral("Run"));
   const QString calls = project.window->calls.join(u'\n');
   EXPECT_THAT(calls.toStdString(), HasSubstr("TablesChanged"));
-  EXPECT_THAT(calls.toStdString(), HasSubstr("Status Расчет выполнен: загружений 1, сочетаний 0; загружение 1 на слое KS_FEM_R"));
+  EXPECT_THAT(calls.toStdString(), HasSubstr("Status Расчет выполнен: загружений 1, сочетаний 0; загружение 1 — на слое KS_FEM_R"));
   EXPECT_GT(project.Read(QStringLiteral("ForcesNM")).RowCount(), 0);
   // The results layer: per bar a deformed line in orange and a diagram in the layer's colour.
   const auto onResultsLayer = [&project] {

@@ -104,8 +104,7 @@ void CalculationMacro::Run(const MacroCall& call) {
         try {
           const QString shown = DrawSolved(*call.cadDocument, tables, outcome, ViewFrom(settings),
                                             ini.ReadIni(u"Show", u"ResultCase", settingsFile));
-          drawn = QStringLiteral("; загружение %1 на слое %2 (кнопка «Результаты расчета»)")
-                      .arg(shown, kResultsLayer);
+          drawn = QStringLiteral("; загружение %1 — на слое %2").arg(shown, kResultsLayer);
         } catch (const AutomationError& error) {
           window.Report(QStringLiteral("Результаты не нарисованы на чертеже: %1").arg(error.Reason()));
         }
