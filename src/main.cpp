@@ -1,4 +1,5 @@
 #include "app/AppIdentity.h"
+#include "app/QtTexts.h"
 #include "app/SettingsStore.h"
 #include "app/WorkingFolders.h"
 #include "generator/ProgramExport.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -78,5 +80,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(trellis::ProgramTitle());
   QApplication::setApplicationVersion(QStringLiteral(TRELLIS_VERSION));
+  QTranslator qtTexts;
+  trellis::InstallRussianQtTexts(app, qtTexts);
   return trellis::RunProgram(app, WindowOptions(app.arguments()));
 }

@@ -9,9 +9,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include "app/QtTexts.h"
 
 #include <cstdio>
 #include <cstring>
@@ -70,12 +70,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("trellis-cad"));
   app.setOrganizationName(QStringLiteral("Trellis"));
-  // Qt's own dialogs (files, buttons) speak Russian like the rest of the window.
   QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    app.installTranslator(&qtTexts);
-  }
+  trellis::InstallRussianQtTexts(app, qtTexts);
 
   QCommandLineParser parser;
   parser.addHelpOption();

@@ -1,3 +1,4 @@
+#include "app/QtTexts.h"
 #include "automation/AutomationError.h"
 #include "automation/BusEndpoint.h"
 #include "automation/BusLifeline.h"
@@ -5,8 +6,6 @@
 #include "macros/settings/ParametersDialog.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 #include <cstdio>
@@ -37,12 +36,8 @@ int main(int argc, char** argv) {
   app.setApplicationName(QStringLiteral("trellis-macros"));
   app.setOrganizationName(QStringLiteral("Trellis"));
   app.setQuitOnLastWindowClosed(false);
-  // Qt's own buttons in the dialogs speak Russian like the program.
   QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    app.installTranslator(&qtTexts);
-  }
+  InstallRussianQtTexts(app, qtTexts);
 
   ParametersDialogEditor editor(screen);
   std::shared_ptr<BusEndpoint> endpoint;

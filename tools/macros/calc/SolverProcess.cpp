@@ -50,7 +50,9 @@ SolverRun RunSolver(const QString& program, const QString& folder, const QString
       if (watch.line) watch.line(line);
     }
   };
-  while (!solver.waitForFinished(kPollMilliseconds)) {
+  // The events processed here may deliver the child's end, after which waiting returns false
+  // at once: the state tells the end.
+  while (solver.state() != QProcess::NotRunning && !solver.waitForFinished(kPollMilliseconds)) {
     takeLines();
     QCoreApplication::processEvents();
     if (watch.stopRequested && watch.stopRequested()) {
