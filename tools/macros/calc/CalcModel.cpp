@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace trellis::macros::calc {
 
@@ -200,7 +199,7 @@ class ModelReader {
                 element.row, elements::kNode2);
         continue;
       }
-      bar.axes = RotatedAxes(LocalAxesOf(from, to), group->angle);
+      bar.axes = TurnedAxes(LocalAxesOf(from, to), group->angle);
       barsOfGroup_[bar.group].push_back(int(model.bars.size()));
       model.bars.push_back(bar);
       used.insert(bar.node1);
@@ -211,13 +210,6 @@ class ModelReader {
     std::sort(model.nodeNumbers.begin(), model.nodeNumbers.end());
     nodesOfGroup_ = scheme.nodesOfGroup;
     ChooseReportedNodes();
-  }
-
-  static LocalAxes RotatedAxes(const LocalAxes& axes, double degrees) {
-    if (degrees == 0) return axes;
-    const double a = degrees * std::numbers::pi / 180;
-    return {axes.x, axes.y * std::cos(a) + axes.z * std::sin(a),
-            axes.z * std::cos(a) - axes.y * std::sin(a)};
   }
 
   // Every node, or only those of the node groups marked for results when any is marked.
@@ -360,9 +352,7 @@ class ModelReader {
         SpanLoad onBar = load;
         Point3 global{};
         (axis == 0 ? global.x : axis == 1 ? global.y : global.z) = 1;
-        onBar.direction = local ? global
-                                : Point3{Dot(global, bar.axes.x), Dot(global, bar.axes.y),
-                                         Dot(global, bar.axes.z)};
+        onBar.direction = local ? global : ToLocal(bar.axes, global);
         // Positions count from the element's start; a concentrated load without one sits in
         // the middle, a distributed one covers the whole element.
         if (load.kind == SpanLoad::Kind::Distributed) {
@@ -456,8 +446,7 @@ bool FlatInXZ(const Model& model) {
     for (auto bar = loadCase.spanLoads.cbegin(); bar != loadCase.spanLoads.cend(); ++bar) {
       const LocalAxes& axes = model.bars[size_t(bar.key())].axes;
       for (const SpanLoad& load : bar.value()) {
-        const Point3 global = axes.x * load.direction.x + axes.y * load.direction.y +
-                              axes.z * load.direction.z;
+        const Point3 global = ToGlobal(axes, load.direction);
         const bool moment = load.kind == SpanLoad::Kind::Moment;
         if (moment ? (std::abs(global.x) > kFlat || std::abs(global.z) > kFlat)
                    : std::abs(global.y) > kFlat) {

@@ -144,12 +144,7 @@ void CalculationMacro::DrawResults(const MacroCall& call) {
   SettingsStore settings(SettingsStore::DefaultFolder());
   IniFiles ini;
   QString shown = ini.ReadIni(u"Show", u"ResultCase", ProjectSettingsFile(call)).trimmed();
-  std::vector<BarPicture> pictures = PicturesFromTables(tables, shown);
-  if (std::none_of(pictures.begin(), pictures.end(),
-                   [](const BarPicture& bar) { return !bar.forces.empty(); })) {
-    shown.clear();  // the chosen case is not among the results: the first one is drawn
-    pictures = PicturesFromTables(tables, shown);
-  }
+  const std::vector<BarPicture> pictures = PicturesFromTables(tables, shown);
   const bool spatial = settings.GetSetting(ProgramTitle(), u"Calc", u"All3D") != QLatin1String("0");
   try {
     DrawOnLayer(*call.cadDocument, kResultsLayer,

@@ -14,10 +14,6 @@ Point3 Displacement(const StepResults& step, int node) {
   return {(*found)[0], (*found)[1], (*found)[2]};
 }
 
-Point3 ToLocal(const LocalAxes& axes, const Point3& v) {
-  return {Dot(v, axes.x), Dot(v, axes.y), Dot(v, axes.z)};
-}
-
 BarForces AsRead(const SectionForces& beyond) {
   return {beyond.force.x, beyond.moment.x, -beyond.moment.y, -beyond.moment.z, -beyond.force.y,
           -beyond.force.z};

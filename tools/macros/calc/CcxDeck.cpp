@@ -19,10 +19,6 @@ QString Vector(const Point3& v) {
   return Number(v.x) + QLatin1Char(',') + Number(v.y) + QLatin1Char(',') + Number(v.z);
 }
 
-Point3 ToGlobal(const LocalAxes& axes, const Point3& local) {
-  return axes.x * local.x + axes.y * local.y + axes.z * local.z;
-}
-
 const std::vector<SpanLoad>& NoSpanLoads() {
   static const std::vector<SpanLoad> none;
   return none;

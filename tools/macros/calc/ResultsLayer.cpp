@@ -7,7 +7,6 @@
 #include <QHash>
 
 #include <cmath>
-#include <numbers>
 
 namespace trellis::macros::calc {
 
@@ -50,12 +49,6 @@ std::vector<std::pair<Value, Point3 LocalAxes::*>> Diagrams(ResultsView::Diagram
   return drawn;
 }
 
-LocalAxes Turned(const LocalAxes& axes, double degrees) {
-  const double a = degrees * std::numbers::pi / 180;
-  return {axes.x, axes.y * std::cos(a) + axes.z * std::sin(a),
-          axes.z * std::cos(a) - axes.y * std::sin(a)};
-}
-
 }  // namespace
 
 std::vector<BarPicture> PicturesOfStep(const Model& model, const DeckLayout& layout,
@@ -77,7 +70,9 @@ std::vector<BarPicture> PicturesOfStep(const Model& model, const DeckLayout& lay
 
 std::vector<BarPicture> PicturesFromTables(ProjectTables& tables, QString& label) {
   const TableRows moved = tables.Read(model::kDisplacements);
-  if (label.isEmpty()) label = moved.Cell(1, 3);
+  bool known = false;
+  for (int row = 1; row <= moved.RowCount() && !known; ++row) known = moved.Cell(row, 3) == label;
+  if (!known) label = moved.Cell(1, 3);
   QHash<int, Point3> movements;
   for (int row = 1; row <= moved.RowCount(); ++row) {
     if (moved.Cell(row, 3) != label) continue;
@@ -111,7 +106,7 @@ std::vector<BarPicture> PicturesFromTables(ProjectTables& tables, QString& label
     const Point3 from = scheme.nodes[element.node1];
     const Point3 to = scheme.nodes[element.node2];
     if (Distance(from, to) <= 0) continue;
-    BarPicture picture{from, to, Turned(LocalAxesOf(from, to), angleOf.value(element.group)), {},
+    BarPicture picture{from, to, TurnedAxes(LocalAxesOf(from, to), angleOf.value(element.group)), {},
                        forcesOf.value(element.number)};
     if (movements.contains(element.node1) && movements.contains(element.node2)) {
       picture.moved = {movements[element.node1], movements[element.node2]};

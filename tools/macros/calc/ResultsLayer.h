@@ -35,7 +35,8 @@ struct BarPicture {
 std::vector<BarPicture> PicturesOfStep(const Model& model, const DeckLayout& layout,
                                        const LoadCase& loadCase, const StepResults& step);
 
-// The bars as the result tables hold the load case or combination Label ("" for the first):
+// The bars as the result tables hold the load case or combination Label (the first when the
+// tables have no such one; Label then names it, "" when there are no results):
 // the deformed axis between the nodes' displacements and the forces at the start, middle and
 // end. Bars whose nodes the displacement table leaves out are drawn without their shape.
 std::vector<BarPicture> PicturesFromTables(ProjectTables& tables, QString& label);

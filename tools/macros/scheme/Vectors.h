@@ -3,6 +3,7 @@
 #include "macros/scheme/Scheme.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace trellis::macros {
 
@@ -32,6 +33,21 @@ inline LocalAxes LocalAxesOf(const Point3& from, const Point3& to) {
   const Point3 reference = std::abs(x.z) > 0.999 ? Point3{1, 0, 0} : Point3{0, 0, 1};
   const Point3 z = Normalized(reference - x * Dot(reference, x));
   return {x, Cross(z, x), z};
+}
+
+// The axes turned by Degrees about x (a bar's section turned about its axis), y towards z.
+inline LocalAxes TurnedAxes(const LocalAxes& axes, double degrees) {
+  if (degrees == 0) return axes;
+  const double a = degrees * std::numbers::pi / 180;
+  return {axes.x, axes.y * std::cos(a) + axes.z * std::sin(a), axes.z * std::cos(a) - axes.y * std::sin(a)};
+}
+
+// A vector given in the axes, in the global ones, and back.
+inline Point3 ToGlobal(const LocalAxes& axes, const Point3& local) {
+  return axes.x * local.x + axes.y * local.y + axes.z * local.z;
+}
+inline Point3 ToLocal(const LocalAxes& axes, const Point3& global) {
+  return {Dot(global, axes.x), Dot(global, axes.y), Dot(global, axes.z)};
 }
 
 }  // namespace trellis::macros
