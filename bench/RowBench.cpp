@@ -1,16 +1,19 @@
 // Row work beyond the shown table: the links brought up to date and the rows that lost their
 // source removed, for one link of 20,000 and of 40,000 rows referring to as many source rows,
 // with both tables read from and written to their working files as the program does; and a
-// block of 10,000 rows by 10 columns pasted from the clipboard text.
+// block of 10,000 rows by 10 columns pasted from the clipboard text and taken back, and what
+// the history of 100 steps holds beside a table of 100,000 rows.
 #include "app/IniFiles.h"
 #include "app/SettingsStore.h"
 #include "app/TextFiles.h"
 #include "app/WorkingFolders.h"
 #include "tables/CatalogueLoading.h"
 #include "tables/ProjectState.h"
+#include "tables/CellEditing.h"
 #include "tables/RowOperations.h"
 #include "tables/TableContext.h"
 #include "tables/TableLinkMaintenance.h"
+#include "tables/TableUndo.h"
 #include "tables/WindowModel.h"
 
 #include <QCoreApplication>
@@ -168,49 +171,129 @@ BENCHMARK(BM_DeleteNoLink)->Arg(20000)->Arg(40000)->Unit(benchmark::kMillisecond
 constexpr int kPasteRows = 10000;
 constexpr int kPasteColumns = 10;
 
-// Text columns 1..12 of 10,000 rows; rows 1..10,000 of columns 2..11 are selected and two
-// clipboard texts (TAB between cells, CR LF after each line, as spreadsheets copy) take turns.
-void BM_PasteClipboard(benchmark::State& state) {
+QByteArray TextColumns(int count) {
   QByteArray columns;
-  for (int k = 1; k <= kPasteColumns + 2; ++k)
+  for (int k = 1; k <= count; ++k)
     columns += "[F" + QByteArray::number(k) + "]\r\nName=Text_" + QByteArray::number(k) + "\r\n";
-  Installation t({{"Notes", "d01", columns}});
-  QByteArray file;
-  for (int r = 1; r <= kPasteRows; ++r) {
-    for (int k = 1; k <= kPasteColumns + 2; ++k)
-      file += (k > 1 ? "\t" : "") + QByteArray::number(r * 100 + k);
-    file += "\r\n";
-  }
-  WriteFile(t.Working("p.d01"), file);
-  t.LoadCatalogue();
-  if (t.window.fg1.Rows() != kPasteRows) return state.SkipWithError("the table did not load");
+  return columns;
+}
 
-  QString clipboards[2];
-  for (int i = 0; i < 2; ++i) {
-    for (int r = 1; r <= kPasteRows; ++r) {
-      for (int k = 1; k <= kPasteColumns; ++k) {
-        clipboards[i] += (k > 1 ? QStringLiteral("\t") : QString()) +
-                         QStringLiteral("Значение %1.%2.%3").arg(i).arg(r).arg(k);
-      }
-      clipboards[i] += QStringLiteral("\r\n");
+// Text columns 1..Columns of Rows rows, cell (r, k) holding r * 100 + k, shown in the grid.
+struct NumberedTable : Installation {
+  NumberedTable(int rows, int columns) : Installation({{"Notes", "d01", TextColumns(columns)}}) {
+    QByteArray file;
+    for (int r = 1; r <= rows; ++r) {
+      for (int k = 1; k <= columns; ++k) file += (k > 1 ? "\t" : "") + QByteArray::number(r * 100 + k);
+      file += "\r\n";
     }
+    WriteFile(Working("p.d01"), file);
+    LoadCatalogue();
   }
-  t.window.fg1.SetSelection(1, 2, kPasteRows, kPasteColumns + 1);
+};
+
+// Columns 1..12 of 10,000 rows; rows 1..10,000 of columns 2..11 are selected and two clipboard
+// texts (TAB between cells, CR LF after each line, as spreadsheets copy) take turns.
+struct PasteWorld : NumberedTable {
+  QString clipboards[2];
+  PasteWorld() : NumberedTable(kPasteRows, kPasteColumns + 2) {
+    for (int i = 0; i < 2; ++i) {
+      for (int r = 1; r <= kPasteRows; ++r) {
+        for (int k = 1; k <= kPasteColumns; ++k) {
+          clipboards[i] += (k > 1 ? QStringLiteral("\t") : QString()) +
+                           QStringLiteral("Значение %1.%2.%3").arg(i).arg(r).arg(k);
+        }
+        clipboards[i] += QStringLiteral("\r\n");
+      }
+    }
+    window.fg1.SetSelection(1, 2, kPasteRows, kPasteColumns + 1);
+  }
+  QString Cell(int row, int column) { return window.fg1.Data().Cell(row, column); }
+};
+
+void BM_PasteClipboard(benchmark::State& state) {
+  PasteWorld t;
+  if (t.window.fg1.Rows() != kPasteRows) return state.SkipWithError("the table did not load");
   int turn = 0;
   for (auto _ : state) {
-    if (!PasteClipboard(t.ctx, clipboards[turn]))
+    if (PasteClipboard(t.ctx, t.clipboards[turn]).refused != 0)
       return state.SkipWithError("the paste was refused");
     turn = 1 - turn;
   }
   const QString expected =
       QStringLiteral("Значение %1.%2.%3").arg(1 - turn).arg(kPasteRows).arg(kPasteColumns);
-  if (t.window.fg1.Data().Cell(kPasteRows, kPasteColumns + 1) != expected ||
-      t.window.fg1.Data().Cell(kPasteRows, kPasteColumns + 2) !=
-          QString::number(kPasteRows * 100 + 12)) {
+  if (t.Cell(kPasteRows, kPasteColumns + 1) != expected ||
+      t.Cell(kPasteRows, kPasteColumns + 2) != QString::number(kPasteRows * 100 + 12)) {
     state.SkipWithError("the block did not land in the selected range");
   }
 }
 BENCHMARK(BM_PasteClipboard)->Unit(benchmark::kMillisecond);
+
+// Taking back a paste of 10,000 rows by 10 columns: only the undo is timed.
+void BM_UndoPaste(benchmark::State& state) {
+  PasteWorld t;
+  if (t.window.fg1.Rows() != kPasteRows) return state.SkipWithError("the table did not load");
+  int turn = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    PasteClipboard(t.ctx, t.clipboards[turn]);
+    turn = 1 - turn;
+    state.ResumeTiming();
+    if (!UndoEdit(t.ctx)) return state.SkipWithError("nothing to undo");
+  }
+  if (t.Cell(kPasteRows, kPasteColumns + 1) != QString::number(kPasteRows * 100 + kPasteColumns + 1))
+    state.SkipWithError("the undo did not restore the cells");
+}
+BENCHMARK(BM_UndoPaste)->Unit(benchmark::kMillisecond);
+
+// What 100 steps of one kind hold in the history of a table of 100,000 rows by 10 columns,
+// beside what the table's store holds: typing a cell (0), pasting 100 rows by 10 columns (1),
+// clearing 1,000 rows by 10 columns (2), adding a row (3), deleting 10 rows (4), sorting the
+// whole table (5).
+void BM_UndoHistoryMemory(benchmark::State& state) {
+  constexpr int kRows = 100000, kColumns = 10;
+  const int kind = int(state.range(0));
+  for (auto _ : state) {
+    NumberedTable t(kRows, kColumns);
+    Grid& grid = t.window.fg1;
+    QString block;
+    for (int r = 1; r <= 100; ++r) block += QStringLiteral("a%1\tb\tc\td\te\tf\tg\th\ti\tj\r\n").arg(r);
+    const qsizetype store = grid.Data().MemoryBytes();
+    for (int step = 0; step < EditHistory::kMaxSteps; ++step) {
+      const int row = 1 + (step * 997) % (kRows - 1000);
+      switch (kind) {
+        case 0:
+          grid.SelectCell(row, 2);
+          WriteEditorText(t.ctx, CellEditAction::TextBox, QStringLiteral("значение %1").arg(step));
+          break;
+        case 1:
+          grid.SelectCell(row, 1);
+          PasteClipboard(t.ctx, block);
+          break;
+        case 2:
+          grid.SetSelection(row, 1, row + 999, kColumns);
+          ClearSelection(t.ctx);
+          break;
+        case 3: AddRow(t.ctx); break;
+        case 4:
+          grid.SetSelection(row, 1, row + 9, kColumns);
+          t.tables.history.Push(EditStep{QStringLiteral("удаление"), {TableEditList{
+              QStringLiteral("d01"), kColumns, {RemoveRowSet(grid.Data(), {row, row + 2, row + 4, row + 6, row + 8,
+                                                                          row + 10, row + 12, row + 14, row + 16, row + 18})}}}});
+          break;
+        case 5:
+          grid.SetSelection(1, 1 + step % kColumns, grid.Rows(), 1 + step % kColumns);
+          SortSelection(t.ctx, step % 2 ? SortOrder::Ascending : SortOrder::Descending);
+          break;
+      }
+    }
+    if (t.tables.history.Count() != size_t(EditHistory::kMaxSteps)) return state.SkipWithError("steps missing");
+    const qsizetype history = t.tables.history.MemoryBytes();
+    state.counters["store_MB"] = double(store) / 1e6;
+    state.counters["history_MB"] = double(history) / 1e6;
+    state.counters["history_per_store"] = double(history) / double(store);
+  }
+}
+BENCHMARK(BM_UndoHistoryMemory)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace trellis

@@ -32,9 +32,10 @@ QString CurrentTableFile(ProjectContext& ctx) {
 
 // The working files are about to be replaced: the table shown until now belongs to the files
 // that go, so opening the next table must not write it among the new ones (a project of the
-// same base name would inherit it).
+// same base name would inherit it). The steps to undo belong to those files too.
 void ForgetShownTable(ProjectContext& ctx) {
   ctx.tables.tables.loadedTableFile.clear();
+  ctx.tables.tables.history.Clear();
 }
 
 // An empty working folder with the files of both template folders: those of every project

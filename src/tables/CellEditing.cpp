@@ -8,6 +8,7 @@
 #include "tables/ProjectState.h"
 #include "tables/TableHooks.h"
 #include "tables/TableContext.h"
+#include "tables/TableUndo.h"
 #include "tables/ValueLists.h"
 #include "tables/WindowModel.h"
 
@@ -64,13 +65,15 @@ bool ToggleMarkCell(TableContext& ctx) {
   const ColumnSpec* spec = grid.Column(column);
   if (!spec) return false;
   const bool set = !grid.Data().IsCellEmpty(row, column);
-  if (spec->editorKind == EditorKind::CheckBox || (spec->editorKind == EditorKind::Option && set)) {
+  if (spec->editorKind != EditorKind::CheckBox && spec->editorKind != EditorKind::Option) return false;
+  CellBlockEdit edit = StartCellBlock(grid.Data(), row, 1, row, grid.Cols());
+  if (spec->editorKind == EditorKind::CheckBox || set) {
     SetMark(grid, row, column, !set);
     grid.NotifyCellsChanged(row, column, row, column);
     ctx.project.projectSaved = false;
+    RecordCellBlock(ctx, step_names::kMark, std::move(edit));
     return true;
   }
-  if (spec->editorKind != EditorKind::Option) return false;
   // Choosing an option clears the options of the adjacent option columns on both sides.
   SetMark(grid, row, column, true);
   int right = column + 1;
@@ -80,6 +83,7 @@ bool ToggleMarkCell(TableContext& ctx) {
   grid.SelectCell(row, column);
   grid.NotifyCellsChanged(row, std::max(left, 1), row, std::min(right, grid.Cols()));
   ctx.project.projectSaved = false;
+  RecordCellBlock(ctx, step_names::kMark, std::move(edit));
   ctx.hooks.FocusGrid();
   return true;
 }
@@ -115,9 +119,11 @@ ImageComboContent BuildImageCombo(TableContext& ctx) {
 void WriteEditorText(TableContext& ctx, CellEditAction editor, const QString& text) {
   Grid& grid = ctx.window.fg1;
   const QString value = editor == CellEditAction::ImageCombo ? text + kImageItemSuffix : text;
+  CellBlockEdit edit = StartCellBlock(grid.Data(), grid.Row(), grid.Col(), grid.Row(), grid.Col());
   grid.Data().SetCell(grid.Row(), grid.Col(), value);
   grid.NotifyCellsChanged(grid.Row(), grid.Col(), grid.Row(), grid.Col());
   ctx.project.projectSaved = false;
+  RecordCellBlock(ctx, step_names::kTyping, std::move(edit));
 }
 
 void EditorEnter(TableContext& ctx, CellEditAction editor, const QString& text) {

@@ -67,6 +67,7 @@ std::vector<ColumnSpec> ReadColumnSpecs(IniFiles& ini, const QString& descriptio
     c.editable = c.edit != QLatin1String("-") && c.type != QLatin1String("i") &&
                  c.type != QLatin1String("o") && c.type != QLatin1String("b");
     c.width = DeriveWidth(ini.ReadIni(section, u"w", descriptionFile));
+    c.number = ini.ReadIni(section, u"Number", descriptionFile) == QLatin1String("1");
     columns.push_back(std::move(c));
   }
   return columns;

@@ -35,12 +35,20 @@ struct ColumnSpec {
   EditorKind editorKind = EditorKind::TextBox;
   bool editable = true;
   int width = 0;    // |w| - 1: -1 hidden, 0 automatic, else twips - 1
+  bool number = false;  // "Number=1": a quantity without a unit, such as a coefficient
 
   bool IsIdentifier() const { return type == QLatin1String("i"); }
   // An identifier the user types as text ("№"): numbered for new rows, never pasted over,
   // cleared or cut.
   bool IsNumbered() const {
     return IsIdentifier() && (editorKind == EditorKind::TextBox || editorKind == EditorKind::EditableCombo);
+  }
+  // The column holds numbers: identifiers (whole numbers), measured quantities and columns
+  // marked "Number=1". Chosen so that description files without the mark still get their
+  // measured columns checked and pasted as numbers.
+  bool HoldsNumbers() const {
+    return (IsIdentifier() && editorKind == EditorKind::TextBox) || number ||
+           (!measure.isEmpty() && editorKind == EditorKind::TextBox);
   }
   // "Name, Measure " or "Name ", with "_" shown as spaces.
   QString HeaderText() const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tables/EditHistory.h"
 #include "tables/Grid.h"
 #include "tables/TableCatalogue.h"
 #include "tables/TableData.h"
@@ -28,6 +29,7 @@ struct TableState {
   Grid popupGrid;  // the value list popup's grid
   TableData fgTable;
   TableData fgSource;
+  EditHistory history;  // the project's steps to undo
 };
 
 // What the table procedures work with.

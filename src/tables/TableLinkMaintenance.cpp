@@ -12,6 +12,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <set>
+
 #include <vector>
 
 namespace trellis {
@@ -43,36 +45,67 @@ bool LoadLinkTables(TableContext& ctx, const TableLink& link, bool requireSource
 
 }  // namespace
 
-void DeleteNoLink(TableContext& ctx) {
-  const int shown = ctx.window.Tabs1.Selected();
-  if (shown < 1) return;
-  const std::vector<TableLink>& links = ctx.tables.catalogue.TableLinks;
+UnlinkedRows FindUnlinkedRows(TableContext& ctx, const TableData* shown) {
+  UnlinkedRows found;
+  const int shownIndex = ctx.window.Tabs1.Selected();
+  if (shownIndex < 1) return found;
+  const TableCatalogue& catalogue = ctx.tables.catalogue;
+  // Each table is read once; later links see what earlier ones removed.
+  const auto table = [&](int index) -> UnlinkedRows::Table& {
+    auto [it, added] = found.tables.try_emplace(index);
+    if (!added) return it->second;
+    UnlinkedRows::Table& t = it->second;
+    t.path = TableFilePath(ctx, index);
+    if (index == shownIndex && shown) {
+      t.data = *shown;
+      return t;
+    }
+    const QString problem = LoadScratchTable(t.data, t.path, catalogue.ColumnCounts[size_t(index)] + 1);
+    t.whole = problem.isEmpty();
+    // A file in several links is told once, not once per link and pass.
+    if (!t.whole && !ctx.window.Report1.Lines().contains(problem)) ctx.window.Report1.Append(problem);
+    return t;
+  };
+  const std::vector<TableLink>& links = catalogue.TableLinks;
   for (auto it = links.rbegin(); it != links.rend(); ++it) {
     const TableLink& link = *it;
-    if (link.table == shown || !LoadLinkTables(ctx, link, false)) continue;
-    TableData& table = ctx.tables.fgTable;
-    const TableData& source = ctx.tables.fgSource;
+    if (link.table == shownIndex || link.sourceTable < 1) continue;
+    // A link whose key column the source does not have could only delete rows by mistake.
+    if (link.keyColumn > catalogue.ColumnCounts[size_t(link.sourceTable)]) continue;
+    if (!FileExists(TableFilePath(ctx, link.table))) continue;
+    const UnlinkedRows::Table& source = table(link.sourceTable);
+    UnlinkedRows::Table& linking = table(link.table);
+    if (!source.whole || !linking.whole) continue;
     QSet<QByteArray> keys;
-    for (int q = 1; q <= source.RowCount(); ++q) keys.insert(source.CellBytes(q, link.keyColumn).toByteArray());
-    // The rows that stay move to the front in one pass and the rest go at once, so a large
-    // table costs one copy, not one per removed row. Removing from the last row up stops
-    // short of the first when every row would go: a table keeps at least one row.
-    std::vector<int> kept, gone;
-    for (int r = 1; r <= table.RowCount(); ++r) {
-      const QByteArrayView value = table.CellBytes(r, link.column);
-      (value.isEmpty() || keys.contains(value.toByteArray()) ? kept : gone).push_back(r);
+    for (int q = 1; q <= source.data.RowCount(); ++q) keys.insert(source.data.CellBytes(q, link.keyColumn).toByteArray());
+    std::vector<int> gone;
+    for (int r = 1; r <= linking.data.RowCount(); ++r) {
+      const QByteArrayView value = linking.data.CellBytes(r, link.column);
+      if (!value.isEmpty() && !keys.contains(value.toByteArray())) gone.push_back(r);
     }
-    if (kept.empty()) {
-      kept.push_back(gone.front());
-      gone.erase(gone.begin());
-    }
+    // Removing from the last row up stops short of the first when every row would go.
+    if (gone.size() == size_t(linking.data.RowCount())) gone.erase(gone.begin());
     if (gone.empty()) continue;
-    const int keptCount = int(kept.size());
-    kept.insert(kept.end(), gone.begin(), gone.end());
-    table.ReorderRows(kept);
-    table.RemoveRows(keptCount + 1, int(gone.size()));
-    SaveScratchTable(table, TableFilePath(ctx, link.table), ctx.writer);
+    found.removals.emplace_back(link.table, RemoveRowSet(linking.data, std::move(gone)));
   }
+  return found;
+}
+
+std::vector<TableEditList> DeleteNoLink(TableContext& ctx) {
+  UnlinkedRows found = FindUnlinkedRows(ctx, nullptr);
+  std::vector<TableEditList> edits;
+  std::set<int> changed;
+  for (auto& [index, removal] : found.removals) {
+    edits.push_back(TableEditList{ExtensionOf(found.tables[index].path),
+                                  ctx.tables.catalogue.ColumnCounts[size_t(index)], {}});
+    edits.back().ops.emplace_back(std::move(removal));
+    changed.insert(index);
+  }
+  for (const int index : changed) {
+    const UnlinkedRows::Table& table = found.tables[index];
+    SaveScratchTable(table.data, table.path, ctx.writer);
+  }
+  return edits;
 }
 
 bool UpdateLinks(TableContext& ctx) {

@@ -4,6 +4,7 @@
 #include "tables/GridFilling.h"
 #include "tables/ProjectState.h"
 #include "tables/TableContext.h"
+#include "tables/TableUndo.h"
 #include "tables/WindowModel.h"
 
 namespace trellis {
@@ -53,6 +54,7 @@ void PickFromValueList(TableContext& ctx) {
   if (!c) return;
   const QString clickedVar = c->var;
   const int clickedIndex = IndexOf(*c);
+  CellBlockEdit edit = StartCellBlock(main.Data(), main.Row(), 1, main.Row(), main.Cols());
   for (int k = 1; k <= main.Cols(); ++k) {
     const ColumnSpec column = *main.Column(k);  // copied: CopyValue changes the column's lists
     if (column.var.isEmpty()) continue;
@@ -65,6 +67,7 @@ void PickFromValueList(TableContext& ctx) {
       if (popup.Column(m)->var == column.var) CopyValue(ctx, k, m);
     }
   }
+  RecordCellBlock(ctx, step_names::kListChoice, std::move(edit));
 }
 
 }  // namespace trellis

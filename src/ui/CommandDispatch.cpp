@@ -5,6 +5,7 @@
 #include "tables/CatalogueLoading.h"
 #include "tables/LowerPanes.h"
 #include "tables/RowOperations.h"
+#include "tables/TableUndo.h"
 #include "ui/ApplicationContext.h"
 
 #include <QApplication>
@@ -113,7 +114,8 @@ bool CommandDispatch::RunCommand(const QString& key, bool pressed) {
       window_.openCellEditor(0);
     }
   } else if (key == QLatin1String("sort")) {
-    SortSelection(ctx);
+    // The toolbar's sort puts the largest numbers on top, as it always did.
+    SortSelection(ctx, SortOrder::Descending);
   } else if (key == QLatin1String("Arrow")) {
     if (!app_.hooks.ConnectCad(false)) return false;
     seams.AssignRegionToRow();
@@ -127,7 +129,11 @@ bool CommandDispatch::RunCommand(const QString& key, bool pressed) {
     Toolbar& toolbar = app_.window.Toolbar1;
     toolbar.SetButtonEnabled(toolbar.Find(QStringLiteral("paste")), !copied.text.isEmpty());
   } else if (key == QLatin1String("paste")) {
-    if (!PasteClipboard(ctx, QGuiApplication::clipboard()->text())) QApplication::beep();
+    if (PasteClipboard(ctx, QGuiApplication::clipboard()->text()).pasted == 0) QApplication::beep();
+  } else if (key == QLatin1String("undo")) {
+    if (!UndoEdit(ctx)) QApplication::beep();
+  } else if (key == QLatin1String("redo")) {
+    if (!RedoEdit(ctx)) QApplication::beep();
   } else if (key == QLatin1String("Ex")) {
     app_.window.Report1.Clear();
     seams.RunCalculation();

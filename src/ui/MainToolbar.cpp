@@ -24,6 +24,9 @@ void BuildMainToolbar(Toolbar& toolbar) {
       {"copy", u"Копировать", ButtonStyle::Default},
       {"cut", u"Вырезать", ButtonStyle::Default},
       {"paste", u"Вставить", ButtonStyle::Default},
+      // Not among the classic buttons: taking back and doing again every change to the tables.
+      {"undo", u"Отменить", ButtonStyle::Default},
+      {"redo", u"Повторить", ButtonStyle::Default},
       {"Ex", u"Расчет", ButtonStyle::Default},
       {"Down", u"Нижние вкладки", ButtonStyle::Check},
       {"Prop", u"Параметры", ButtonStyle::Default},

@@ -9,6 +9,7 @@
 #include "tables/CatalogueLoading.h"
 #include "tables/LowerPanes.h"
 #include "tables/RowOperations.h"
+#include "tables/TableUndo.h"
 #include "tables/TableOpening.h"
 #include "ui/ApplicationContext.h"
 #include "cad/MacroToolbars.h"
@@ -264,6 +265,9 @@ void MainWindow::ConnectControls() {
   };
   connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, followClipboard);
   followClipboard();
+  const auto followHistory = [this] { ShowHistoryOnToolbar(app_.window.Toolbar1, app_.tables.history); };
+  connect(&app_.tables.history, &EditHistory::Changed, this, followHistory);
+  followHistory();
   connect(toolbar1_, &ToolbarView::MenuItemClicked, this,
           [this](int position, int item) { dispatch_->MenuClick(position, item); });
 }
@@ -272,11 +276,18 @@ bool MainWindow::GridKey(QKeyEvent* event) {
   Grid& grid = app_.window.fg1;
   // The keypad's Enter and Delete are Enter and Delete.
   const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-  // Ctrl+X, Ctrl+C and Ctrl+V are the toolbar's cut, copy and paste.
+  // Ctrl+X, Ctrl+C and Ctrl+V are the toolbar's cut, copy and paste; Ctrl+Z its undo,
+  // Ctrl+Y and Ctrl+Shift+Z its redo.
+  if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && event->key() == Qt::Key_Z) {
+    RunToolbarButton(app_.window.Toolbar1.Find(QStringLiteral("redo")));
+    return true;
+  }
   if (mods == Qt::ControlModifier) {
     const QString key = event->key() == Qt::Key_X   ? QStringLiteral("cut")
                         : event->key() == Qt::Key_C ? QStringLiteral("copy")
                         : event->key() == Qt::Key_V ? QStringLiteral("paste")
+                        : event->key() == Qt::Key_Z ? QStringLiteral("undo")
+                        : event->key() == Qt::Key_Y ? QStringLiteral("redo")
                                                     : QString();
     if (key.isEmpty()) return false;
     RunToolbarButton(app_.window.Toolbar1.Find(key));

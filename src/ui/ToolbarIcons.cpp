@@ -280,6 +280,29 @@ void Warning(QPainter& p) {
   p.drawPoint(QPointF(16, 24));
 }
 
+// A curved arrow turning back (undo) or forward (redo).
+void TurnArrow(QPainter& p, bool back) {
+  if (!back) {
+    p.translate(32, 0);
+    p.scale(-1, 1);
+  }
+  QPainterPath arc;
+  arc.moveTo(8, 13);
+  arc.cubicTo(14, 6, 27, 7, 27, 18);
+  arc.cubicTo(27, 24, 22, 27, 16, 27);
+  p.setPen(Pen(kBlue, 3));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(arc);
+  QPainterPath tip;
+  tip.moveTo(3, 8);
+  tip.lineTo(13, 8);
+  tip.lineTo(5, 18);
+  tip.closeSubpath();
+  p.setPen(Pen(kBlue, 1.5));
+  p.setBrush(kBlue);
+  p.drawPath(tip);
+}
+
 void Report(QPainter& p) {
   Page(p, 5, 3, 22, 26);
   p.setPen(Pen(kBlue, 1.8));
@@ -299,6 +322,8 @@ Drawing DrawingFor(const QString& key) {
   if (key == QLatin1String("copy")) return Copy;
   if (key == QLatin1String("cut")) return Scissors;
   if (key == QLatin1String("paste")) return Clipboard;
+  if (key == QLatin1String("undo")) return [](QPainter& p) { TurnArrow(p, true); };
+  if (key == QLatin1String("redo")) return [](QPainter& p) { TurnArrow(p, false); };
   if (key == QLatin1String("Ex")) return Calculate;
   if (key == QLatin1String("Down")) return LowerPanes;
   if (key == QLatin1String("prop")) return Gear;

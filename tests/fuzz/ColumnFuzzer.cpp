@@ -13,6 +13,8 @@
 #include "tables/ProjectState.h"
 #include "tables/RowOperations.h"
 #include "tables/TableContext.h"
+#include "tables/TableFiles.h"
+#include "tables/TableUndo.h"
 #include "tables/WindowModel.h"
 
 #include <QFile>
@@ -103,16 +105,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int rows = grid.Rows();
     grid.SetSelection(1 + draws.Next(rows + 1), 1 + draws.Next(columns + 1), 1 + draws.Next(rows + 1),
                       1 + draws.Next(columns + 1));
+    // Whatever a command did, undo takes the table back to where it was and redo forward again.
+    const QByteArray before = TableFileText(grid.Data());
+    world.ctx.tables.history.Clear();
     switch (draws.Next(5)) {
-      case 0: {
-        const ClipboardText copied = CopySelection(grid);
-        if (PasteClipboard(world.ctx, copied.text)) Check(CopySelection(grid).text == copied.text);
-        break;
-      }
+      case 0: PasteClipboard(world.ctx, CopySelection(grid).text); break;
       case 1: PasteClipboard(world.ctx, draws.Text() + u'\t' + draws.Text() + QStringLiteral("\r\n") + draws.Text()); break;
       case 2: ClearSelection(world.ctx); break;
-      case 3: SortSelection(world.ctx); break;
+      case 3: SortSelection(world.ctx, draws.Next(2) ? SortOrder::Ascending : SortOrder::Descending); break;
       case 4: AddRow(world.ctx); break;
+    }
+    const QByteArray after = TableFileText(grid.Data());
+    Check(world.ctx.tables.history.CanUndo() == (after != before));
+    if (UndoEdit(world.ctx)) {
+      Check(TableFileText(grid.Data()) == before);
+      Check(RedoEdit(world.ctx) && TableFileText(grid.Data()) == after);
     }
     Check(grid.Data().ColumnCount() == columns && grid.Rows() >= 1);
   }
