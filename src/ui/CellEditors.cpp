@@ -175,7 +175,36 @@ void CellEditors::Close(QWidget* editor) {
   editor->hide();
 }
 
+bool CellEditors::GridCommandKey(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+  Grid& grid = app_.window.fg1;
+  const ColumnSpec* column = grid.Column(grid.Col());
+  if (!column) return false;
+  const bool mark = column->editorKind == EditorKind::CheckBox || column->editorKind == EditorKind::Option;
+  // Space ticks a check or option cell; F2 edits the cell's text as it is; F4 and Alt+Down
+  // open a list.
+  if (mods == Qt::NoModifier && event->key() == Qt::Key_Space && mark) {
+    TableContext ctx = app_.Tables();
+    ToggleMarkCell(ctx);
+    return true;
+  }
+  const bool openList = (mods == Qt::NoModifier && event->key() == Qt::Key_F4) ||
+                        (mods == Qt::AltModifier && event->key() == Qt::Key_Down);
+  if (!(mods == Qt::NoModifier && event->key() == Qt::Key_F2) && !openList) return false;
+  if (mark) return true;
+  OpenCellEditor(int(column->editorKind));
+  if (c_.text1->isVisible()) c_.text1->deselect();
+  if (c_.cmb1->isVisible()) c_.cmb1->lineEdit()->deselect();
+  if (openList) {
+    for (QComboBox* combo : {c_.cmb1, c_.cmbL1, c_.cmbi1}) {
+      if (combo->isVisible()) combo->showPopup();
+    }
+  }
+  return true;
+}
+
 bool CellEditors::GridKey(QKeyEvent* event) {
+  if (GridCommandKey(event)) return true;
   // Only a key that types a printable character opens the editor: navigation and function keys
   // keep their meaning in the grid, and a typed character is what the editor receives. Shift
   // is allowed (unlike Ctrl and Alt, which make shortcuts), because capitals and many signs
@@ -215,6 +244,11 @@ bool CellEditors::EditorKey(QWidget* editor, QKeyEvent* event) {
       return true;
     case Qt::Key_Tab:
       if (EditorTab(ctx, action, EditorText(editor))) Close(editor);
+      return true;
+    case Qt::Key_Escape:  // the cell keeps what it had: nothing is written before Enter or Tab
+      editor->hide();
+      if (editor == c_.text1) c_.text1->clear(); else static_cast<QComboBox*>(editor)->setEditText(QString());
+      app_.hooks.FocusGrid();
       return true;
     case Qt::Key_Pause:  // Ctrl+Break
       if (!(event->modifiers() & Qt::ControlModifier)) return false;

@@ -39,13 +39,15 @@ class CellEditors : public QObject {
   bool IsEditor(const QWidget* widget) const;
   // Hides the open editor without writing.
   void HideEditors();
-  // A key typed on the grid starts an edit of the current cell; true when it did.
+  // A key typed on the grid starts an edit of the current cell, or is one of the cell's own
+  // command keys (Space, F2, F4, Alt+Down); true when it was used.
   bool GridKey(QKeyEvent* event);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool GridCommandKey(QKeyEvent* event);
   void ComboPicked(QComboBox* combo);
   bool EditorKey(QWidget* editor, QKeyEvent* event);
   void Close(QWidget* editor);

@@ -15,6 +15,7 @@
 #include "cad/MacroToolbars.h"
 #include "ui/CadTableLink.h"
 #include "ui/CellEditors.h"
+#include "ui/FindReplaceDialog.h"
 #include "ui/CommandDispatch.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
@@ -250,6 +251,7 @@ void MainWindow::ConnectControls() {
   ShowErrorList();
   frmList_ = new ValueListPopupWindow(app_, this, *fg1_);
   editors_ = new CellEditors(app_, {this, fg1_, text1_, cmb1_, cmbL1_, cmbi1_, frmList_}, this);
+  findDialog_ = new FindReplaceDialog(app_, this);
   fg1_->SetKeyHandler([this](QKeyEvent* event) { return GridKey(event); });
   dispatch_ = std::make_unique<CommandDispatch>(
       app_, CommandDispatch::WindowActions{
@@ -283,6 +285,21 @@ bool MainWindow::GridKey(QKeyEvent* event) {
     return true;
   }
   if (mods == Qt::ControlModifier) {
+    switch (event->key()) {
+      case Qt::Key_F:
+      case Qt::Key_H:
+        findDialog_->Open(event->key() == Qt::Key_H);
+        return true;
+      case Qt::Key_Home:
+        grid.GoToCell(1, 1);
+        return true;
+      case Qt::Key_End:
+        grid.SelectCell(grid.Rows(), grid.Cols());
+        grid.EnsureRowVisible(grid.Rows());
+        return true;
+      default:
+        break;
+    }
     const QString key = event->key() == Qt::Key_X   ? QStringLiteral("cut")
                         : event->key() == Qt::Key_C ? QStringLiteral("copy")
                         : event->key() == Qt::Key_V ? QStringLiteral("paste")
@@ -306,6 +323,9 @@ bool MainWindow::GridKey(QKeyEvent* event) {
       }
       case Qt::Key_Tab:
         if (grid.Col() < grid.Cols()) grid.SelectCell(grid.Row(), grid.Col() + 1);
+        return true;
+      case Qt::Key_Insert:  // a new row at the end, the focus staying in the grid
+        RunToolbarButton(app_.window.Toolbar1.Find(QStringLiteral("add")));
         return true;
       case Qt::Key_Return:
       case Qt::Key_Enter:

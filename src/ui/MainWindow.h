@@ -21,6 +21,7 @@ namespace trellis {
 
 class ApplicationContext;
 class CellEditors;
+class FindReplaceDialog;
 class CommandDispatch;
 class GridView;
 class ValueListPopupWindow;
@@ -107,6 +108,7 @@ class MainWindow : public QWidget {
   QLineEdit* txtHide_ = nullptr;
   ValueListPopupWindow* frmList_ = nullptr;
   CellEditors* editors_ = nullptr;
+  FindReplaceDialog* findDialog_ = nullptr;
   std::unique_ptr<CommandDispatch> dispatch_;
   int toolbarLeftWidthTwips_ = 0;
   bool resizing_ = false;

@@ -3,6 +3,7 @@
 #include "tables/CellEditing.h"
 #include "tables/GridFilling.h"
 #include "tables/RowOperations.h"
+#include "tables/TableSearch.h"
 #include "tables/TableUndo.h"
 #include "tables/TableOpening.h"
 #include "tables/ValueLists.h"
@@ -247,6 +248,34 @@ TEST_F(Rows, UndoReachesTablesThatAreNotShownAndANewStepDropsTheUndoneOnes) {
   ASSERT_TRUE(UndoEdit(f_.ctx));
   EXPECT_EQ(Cell(1, 2), "5");
   EXPECT_NE(elementsAfterDelete, f_.Working(QStringLiteral("p.d02")));
+}
+
+TEST_F(Rows, FindWrapsAroundAndReplaceLeavesTheRowNumbersAlone) {
+  fg1().Data().SetCell(1, 2, QStringLiteral("Бетон 7"));
+  fg1().Data().SetCell(2, 2, QStringLiteral("бетон"));
+  SearchRequest request{QStringLiteral("бетон"), false, false};
+  EXPECT_EQ(FindNextCell(fg1(), request, {1, 2}), (CellPlace{2, 2}));
+  EXPECT_EQ(FindNextCell(fg1(), request, {2, 2}), (CellPlace{1, 2}));  // on from the top
+  request.matchCase = true;
+  EXPECT_EQ(FindNextCell(fg1(), request, {2, 2}), (CellPlace{2, 2}));  // itself comes last
+  request = {QStringLiteral("Бетон"), false, true};
+  EXPECT_EQ(FindNextCell(fg1(), request, {2, 2}), (CellPlace{2, 2}));
+  request = {QStringLiteral("x"), false, false};
+  EXPECT_FALSE(FindNextCell(fg1(), request, {1, 1}));
+
+  // "7" is also material 7's number, which is not the user's to replace; in a column of
+  // numbers a full stop becomes a comma.
+  request = {QStringLiteral("7"), false, false};
+  EXPECT_EQ(ReplaceAll(f_.ctx, request, QStringLiteral("1.5")), 1);
+  EXPECT_EQ(Cell(1, 2), QStringLiteral("Бетон 1.5"));
+  EXPECT_EQ(Cell(2, 1), "7");
+  fg1().Data().SetCell(1, 4, QStringLiteral("2"));
+  fg1().SelectCell(1, 4);
+  EXPECT_TRUE(ReplaceInCurrentCell(f_.ctx, {QStringLiteral("2"), false, true}, QStringLiteral("2.5")));
+  EXPECT_EQ(Cell(1, 4), "2,5");
+  ASSERT_TRUE(UndoEdit(f_.ctx));
+  ASSERT_TRUE(UndoEdit(f_.ctx));
+  EXPECT_EQ(Cell(1, 2), QStringLiteral("Бетон 7"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "tables/ValueLists.h"
 #include "ui/ApplicationContext.h"
 #include "ui/CommandDispatch.h"
+#include "ui/FindReplaceDialog.h"
 #include "ui/GridView.h"
 #include "ui/MainWindow.h"
 
@@ -271,6 +272,79 @@ TEST_F(Commands, ACheckCellChangesOnlyOnALeftClickReleasedOnIt) {
   QTest::qWait(QApplication::doubleClickInterval() + 50);
   QTest::mouseClick(cells, Qt::LeftButton, {}, Center(1, 5));
   EXPECT_EQ(Cell(1, 5), "");
+}
+
+TEST_F(Commands, SpreadsheetKeysEditUndoFindAndReplaceThroughTheGrid) {
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  Grid()->setFocus();
+  const auto focused = [] { return QApplication::focusWidget(); };
+  const auto undoTooltip = [&] {
+    const Toolbar& toolbar = app_->window.Toolbar1;
+    return toolbar.Button(toolbar.Find(QStringLiteral("undo"))).tooltip;
+  };
+  EXPECT_EQ(undoTooltip(), QStringLiteral("Отменить (Ctrl+Z)"));
+
+  // Escape leaves the cell as it was; F2 edits its text as it stands.
+  app_->window.fg1.SelectCell(1, 2);
+  Type(Grid(), Qt::Key_7, QStringLiteral("7"));
+  ASSERT_TRUE(Text1()->isVisible());
+  QTest::keyClick(Text1(), Qt::Key_Escape);
+  EXPECT_FALSE(Text1()->isVisible());
+  EXPECT_EQ(Cell(1, 2), "B25");
+  EXPECT_EQ(focused(), Grid());
+  QTest::keyClick(Grid(), Qt::Key_F2);
+  ASSERT_TRUE(Text1()->isVisible());
+  QTest::keyClicks(Text1(), QStringLiteral("-1"));
+  QTest::keyClick(Text1(), Qt::Key_Return);
+  EXPECT_EQ(Cell(1, 2), "B25-1");
+  EXPECT_EQ(undoTooltip(), QStringLiteral("Отменить: ввод (Ctrl+Z)"));
+
+  // Space ticks a check cell; Insert adds a row and keeps the focus in the grid.
+  app_->window.fg1.SelectCell(2, 5);
+  QTest::keyClick(focused(), Qt::Key_Space);
+  EXPECT_EQ(Cell(2, 5), kMarkedCell);
+  QTest::keyClick(focused(), Qt::Key_Insert);
+  EXPECT_EQ(app_->window.fg1.Rows(), 3);
+  EXPECT_EQ(focused(), Grid());
+  QTest::keyClick(focused(), Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(app_->window.fg1.Row(), 1);
+  EXPECT_EQ(app_->window.fg1.Col(), 1);
+  QTest::keyClick(focused(), Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(app_->window.fg1.Row(), 3);
+  EXPECT_EQ(app_->window.fg1.Col(), 5);
+
+  // Three steps back, in order, and one forward again.
+  QTest::keyClick(focused(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(app_->window.fg1.Rows(), 2);
+  QTest::keyClick(focused(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Cell(2, 5), "");
+  QTest::keyClick(focused(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Cell(1, 2), "B25");
+  EXPECT_EQ(app_->window.StatusBar1.Panel(1), QStringLiteral("Отменено: ввод"));
+  QTest::keyClick(focused(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(Cell(1, 2), "B25-1");
+
+  // Find goes from cell to cell; replace changes every matching cell as one step.
+  QTest::keyClick(focused(), Qt::Key_H, Qt::ControlModifier);
+  auto* dialog = window_->findChild<FindReplaceDialog*>();
+  ASSERT_TRUE(dialog && dialog->isVisible());
+  const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+  ASSERT_EQ(fields.size(), 2);
+  fields[0]->setText(QStringLiteral("c2"));
+  dialog->FindNext();
+  EXPECT_EQ(app_->window.fg1.Row(), 2);
+  EXPECT_EQ(app_->window.fg1.Col(), 2);
+  fields[0]->setText(QStringLiteral("5"));
+  fields[1]->setText(QStringLiteral("0"));
+  dialog->ReplaceEverywhere();
+  EXPECT_EQ(Cell(1, 2), "B20-1");
+  EXPECT_EQ(Cell(2, 2), "C240");
+  EXPECT_EQ(app_->window.StatusBar1.Panel(1), QStringLiteral("Заменено ячеек: 2"));
+  Grid()->setFocus();
+  QTest::keyClick(Grid(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Cell(1, 2), "B25-1");
+  EXPECT_EQ(Cell(2, 2), "C245");
 }
 
 }  // namespace
