@@ -104,7 +104,8 @@ void AddRow(TableContext& ctx) {
   const int row = grid.Rows() + 1;
   grid.Data().InsertRows(row, 1);
   DecorateColumns(grid);
-  int col = std::max(NumberNewRow(grid, row), grid.Col());
+  const int numbered = NumberNewRow(grid, row);
+  int col = numbered > 0 ? numbered : grid.Col();
   if (grid.Cols() >= 2) col = 2;
   grid.NotifyReset();
   ctx.project.projectSaved = false;

@@ -245,17 +245,14 @@ bool CellEditors::EditorKey(QWidget* editor, QKeyEvent* event) {
     case Qt::Key_Tab:
       if (EditorTab(ctx, action, EditorText(editor))) Close(editor);
       return true;
-    case Qt::Key_Escape:  // the cell keeps what it had: nothing is written before Enter or Tab
-      editor->hide();
-      if (editor == c_.text1) c_.text1->clear(); else static_cast<QComboBox*>(editor)->setEditText(QString());
-      app_.hooks.FocusGrid();
-      return true;
     case Qt::Key_Pause:  // Ctrl+Break
       if (!(event->modifiers() & Qt::ControlModifier)) return false;
       [[fallthrough]];
+    case Qt::Key_Escape:  // the cell keeps what it had: nothing is written before Enter or Tab
     case Qt::Key_Cancel:
       editor->hide();
       if (editor == c_.text1) c_.text1->clear(); else static_cast<QComboBox*>(editor)->setEditText(QString());
+      app_.hooks.FocusGrid();
       return true;
     case Qt::Key_Delete: {
       // The selection goes first; the key then deletes as it always does.
