@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3-ezdxf calculix-ccx
-  dbus dbus-daemon xvfb xauth
+  dbus dbus-daemon xvfb xauth shared-mime-info desktop-file-utils
   clang libclang-rt-14-dev
 )
 

@@ -80,6 +80,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(trellis::ProgramTitle());
   QApplication::setApplicationVersion(QStringLiteral(TRELLIS_VERSION));
+  // The desktop entry the window belongs to (its icon and name in the task bar).
+  QGuiApplication::setDesktopFileName(QStringLiteral("trellis"));
   QTranslator qtTexts;
   trellis::InstallRussianQtTexts(app, qtTexts);
   return trellis::RunProgram(app, WindowOptions(app.arguments()));

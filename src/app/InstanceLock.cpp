@@ -5,12 +5,25 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 
 namespace trellis {
 namespace {
 
 QString LockName(qint64 instanceNumber) {
   return QStringLiteral("trellis-%1.lock").arg(instanceNumber);
+}
+
+// Taking the lock succeeds only when its owner is gone (or there is none); it is then dropped
+// again.
+bool LockHeldByLiveOwner(const QString& path) {
+  QLockFile other(path);
+  other.setStaleLockTime(0);
+  if (other.tryLock(0)) {
+    other.unlock();
+    return false;
+  }
+  return other.error() == QLockFile::LockFailedError;
 }
 
 }  // namespace
@@ -34,22 +47,20 @@ bool InstanceLock::OtherInstanceRunning(const QString& tempArea, qint64 ownInsta
   QDirIterator it(tempArea, {QStringLiteral("trellis-*.lock")}, QDir::Files);
   while (it.hasNext()) {
     const QString path = it.next();
-    if (it.fileName() == own) continue;
-    QLockFile other(path);
-    other.setStaleLockTime(0);
-    // Taking the lock succeeds only when its owner is gone; it is then dropped again.
-    if (other.tryLock(0)) {
-      other.unlock();
-    } else if (other.error() == QLockFile::LockFailedError) {
-      return true;
-    }
+    if (it.fileName() != own && LockHeldByLiveOwner(path)) return true;
   }
   return false;
 }
 
-std::unique_ptr<InstanceLock> ClaimInstance(const QString& tempArea, qint64 instanceNumber) {
+bool InstanceLock::IsRunning(const QString& tempArea, qint64 instanceNumber) {
+  const QString path = tempArea + u'/' + LockName(instanceNumber);
+  return QFileInfo::exists(path) && LockHeldByLiveOwner(path);
+}
+
+std::unique_ptr<InstanceLock> ClaimInstance(const QString& tempArea, qint64 instanceNumber,
+                                            const QStringList& keptFolderNames) {
   // Another instance's folders are in use: they are left alone.
-  if (!InstanceLock::OtherInstanceRunning(tempArea, instanceNumber)) CleanTempArea(tempArea);
+  if (!InstanceLock::OtherInstanceRunning(tempArea, instanceNumber)) CleanTempArea(tempArea, keptFolderNames);
   return std::make_unique<InstanceLock>(tempArea, instanceNumber);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -18,14 +19,17 @@ class InstanceLock {
 
   // True when another live instance of the program holds a lock in the temporary area.
   static bool OtherInstanceRunning(const QString& tempArea, qint64 ownInstanceNumber);
+  // True when the instance of that number holds its lock and its process lives.
+  static bool IsRunning(const QString& tempArea, qint64 instanceNumber);
 
  private:
   std::unique_ptr<QLockFile> lock_;
 };
 
 // The start-up test: when no other instance runs, the temporary area is cleaned of what
-// earlier instances left; then this instance is marked as running for as long as the lock
-// lives.
-std::unique_ptr<InstanceLock> ClaimInstance(const QString& tempArea, qint64 instanceNumber);
+// earlier instances left, except the folders kept for recovery; then this instance is marked
+// as running for as long as the lock lives.
+std::unique_ptr<InstanceLock> ClaimInstance(const QString& tempArea, qint64 instanceNumber,
+                                            const QStringList& keptFolderNames = {});
 
 }  // namespace trellis

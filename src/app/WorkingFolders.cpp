@@ -130,11 +130,12 @@ void WorkingFolders::RemoveDxfFolder() {
   }
 }
 
-void CleanTempArea(const QString& folder) {
+void CleanTempArea(const QString& folder, const QStringList& keptFolderNames) {
   if (folder.isEmpty() || !QFileInfo(folder).isDir()) return;
   const QDir area(folder);
   for (const QString& name : area.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
                                             QDir::Unsorted)) {
+    if (keptFolderNames.contains(name)) continue;
     const QString instance = PathIn(folder, name);
     const QString dxf = PathIn(instance, QStringLiteral("DXF"));
     // The CAD side may leave this marker write-protected.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace trellis {
 
@@ -42,7 +43,8 @@ class WorkingFolders {
 };
 
 // Empties and removes every instance folder under Folder, the temporary area, that earlier
-// instances left behind; a folder named "shem" keeps its files and loses only its DXF folder.
-void CleanTempArea(const QString& folder);
+// instances left behind, except the kept ones (unsaved work the user keeps for recovery); a
+// folder named "shem" keeps its files and loses only its DXF folder.
+void CleanTempArea(const QString& folder, const QStringList& keptFolderNames = {});
 
 }  // namespace trellis

@@ -109,10 +109,13 @@ bool RunOpenCommand(ProjectContext& ctx) {
                     ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
         return false;
       }
+      bool readOnly = false;
+      if (!MayOpenProject(ctx, chosen, readOnly)) return false;
       TakeChosenName(ctx, chosen);
       ctx.tables.window.Report1.Clear();
       project.projectPath = chosen;
       OpenProjectFile(ctx, project.projectPath);
+      if (readOnly) MarkReadOnly(ctx);
       ctx.hooks.ResetAfterProjectChange();
     }
     return true;

@@ -11,6 +11,7 @@
 #include "project/ProjectContext.h"
 #include "project/ProjectFileSet.h"
 #include "project/ProjectHooks.h"
+#include "project/Recovery.h"
 #include "project/RecentProjects.h"
 #include "tables/CatalogueLoading.h"
 #include "tables/GridFilling.h"
@@ -18,6 +19,8 @@
 #include "tables/TableHooks.h"
 #include "tables/TableOpening.h"
 #include "tables/WindowModel.h"
+
+#include <QDir>
 
 #include <exception>
 
@@ -36,6 +39,7 @@ QString CurrentTableFile(ProjectContext& ctx) {
 void ForgetShownTable(ProjectContext& ctx) {
   ctx.tables.tables.loadedTableFile.clear();
   ctx.tables.tables.history.Clear();
+  ctx.tables.window.fg2.ClearValueProblems();
 }
 
 // An empty working folder with the files of both template folders: those of every project
@@ -171,6 +175,57 @@ bool SaveProjectFile(ProjectContext& ctx, const QString& path) {
   return copied;
 }
 
+bool MayOpenProject(ProjectContext& ctx, const QString& path, bool& readOnly) {
+  readOnly = false;
+  WorkingFolders& folders = ctx.tables.folders;
+  if (!ProjectOpenElsewhere(folders.TempArea(), folders.InstanceNumber(), path)) return true;
+  const MessageAnswer answer = ctx.prompter.Ask(Message{
+      QStringLiteral("Проект «%1» уже открыт в другом окне Trellis. Изменения, сделанные в двух окнах, "
+                     "затерли бы друг друга.\n\nОткрыть его только для чтения? Сохранить его тогда "
+                     "можно будет только под новым именем.")
+          .arg(QDir::toNativeSeparators(path)),
+      ProgramTitle(), MessageButtons::YesNo, MessageIcon::Exclamation});
+  readOnly = answer == MessageAnswer::Yes;
+  return readOnly;
+}
+
+// An open read-only keeps no path to save to: the next save asks for a new one.
+void MarkReadOnly(ProjectContext& ctx) {
+  ctx.tables.project.projectPath.clear();
+  ctx.tables.window.Report1.Append(QStringLiteral("Проект открыт только для чтения: он открыт и в другом окне."));
+}
+
+bool RecoverProject(ProjectContext& ctx, const RecoveryRecord& record) {
+  ProjectState& project = ctx.tables.project;
+  bool complete = false;
+  ForgetShownTable(ctx);
+  ctx.tables.folders.RemoveWorkingFolder();
+  const QString working = ctx.tables.folders.GetWorkingFolder();
+  complete = CopyProjectFiles(record.workingFolder, working, record.baseName, Durability::Scratch,
+                              ctx.tables.window.Report1);
+  CopyTemplates(ctx.tables.installationFolder, QStringLiteral("tr"), working, record.baseName);
+  const QString settingsFile = PathIn(working, record.baseName + QStringLiteral(".ini"));
+  if (FileExists(settingsFile)) ReadCalcSettings(ctx.tables.ini, ctx.settings, settingsFile);
+  project.projectPath = FileExists(record.projectPath) ? record.projectPath : QString();
+  project.projectTitle = record.projectTitle;
+  project.projectBaseName = record.baseName;
+  OpenCurrentTable(ctx.tables);
+  ctx.tables.tables.loadedTableFile = CurrentTableFile(ctx);
+  UpdateCaption(ctx.tables.window, project);
+  // The changes are still not in the project: closing asks to save them.
+  project.projectSaved = false;
+  project.freshStart = false;
+  if (!complete) {
+    TellProjectFailure(ctx, QStringLiteral("Не все файлы прерванной работы удалось восстановить; их папка "
+                                           "оставлена как есть: %1").arg(record.workingFolder));
+    return false;
+  }
+  DiscardAbandonedWork(record);
+  ctx.tables.window.Report1.Append(QStringLiteral("Восстановлен проект «%1» с несохраненными изменениями.")
+                                       .arg(project.projectTitle.isEmpty() ? record.baseName : project.projectTitle));
+  return true;
+}
+
 void TellProjectFailure(ProjectContext& ctx, const QString& what) {
   const QStringList& lines = ctx.tables.window.Report1.Lines();
   const QString reason = lines.isEmpty() ? QString() : QStringLiteral("\n\n") + lines.last();
@@ -179,6 +234,8 @@ void TellProjectFailure(ProjectContext& ctx, const QString& what) {
 
 void OpenRecent(ProjectContext& ctx, const QString& path) {
   ProjectState& project = ctx.tables.project;
+  bool readOnly = false;
+  if (FileExists(path) && !MayOpenProject(ctx, path, readOnly)) return;
   ctx.tables.window.Report1.Clear();
   project.projectPath = path;
   ctx.tables.hooks.ProcessEvents();
@@ -187,6 +244,7 @@ void OpenRecent(ProjectContext& ctx, const QString& path) {
   RememberProjectFolder(ctx, path);
   project.projectBaseName = project.projectTitle;
   OpenProjectFile(ctx, project.projectPath);
+  if (readOnly) MarkReadOnly(ctx);
 }
 
 }  // namespace trellis

@@ -31,6 +31,19 @@ void InitNewProject(ProjectContext& ctx);
 // over the project.
 bool OpenProjectFile(ProjectContext& ctx, const QString& path);
 
+// Takes over a working folder left by an instance that stopped without closing (see Recovery.h)
+// as the open project, its changes still unsaved; its folder and note go once every file is
+// copied. False, and the user is told, when some did not arrive: the folder then stays.
+struct RecoveryRecord;
+bool RecoverProject(ProjectContext& ctx, const RecoveryRecord& record);
+
+// A project open in another running instance is not opened a second time for writing: the
+// user opens it read-only (it can then be saved only under a new name) or not at all. False
+// when it is not to be opened; ReadOnly tells how it is.
+bool MayOpenProject(ProjectContext& ctx, const QString& path, bool& readOnly);
+// After a read-only open: no path to save to, and the report says why.
+void MarkReadOnly(ProjectContext& ctx);
+
 // Writes the shown table and the calculation options into the working files and copies the
 // set to the folder of Path. False, with a line in the report pane, when the folder is
 // missing or a copy stopped; the files already in that folder are then each whole, old or new.
@@ -41,7 +54,8 @@ bool SaveProjectFile(ProjectContext& ctx, const QString& path);
 void TellProjectFailure(ProjectContext& ctx, const QString& what);
 
 // A recent-list entry: takes its name as title and base name and opens it. A missing file
-// leaves the working files as they are.
+// leaves the working files as they are; so does a project another instance has open that the
+// user does not open read-only.
 void OpenRecent(ProjectContext& ctx, const QString& path);
 
 }  // namespace trellis

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace trellis {
@@ -66,6 +67,12 @@ class Grid : public QObject {
   QString HeaderIcon(int column) const { return column >= 1 && size_t(column) < headerIcons_.size() ? headerIcons_[size_t(column)] : QString(); }
   void SetHeaderIcon(int column, const QString& file);
 
+  // Widths the user gave columns by hand (twips by column): fitting the columns to the grid
+  // keeps them.
+  const std::map<int, int>& UserWidths() const { return userWidths_; }
+  void SetUserWidths(std::map<int, int> widths) { userWidths_ = std::move(widths); }
+  void SetUserWidth(int column, int twips) { userWidths_[column] = twips; }
+
   int ColumnWidth(int column) const;
   void SetColumnWidth(int column, int twips);
   bool IsColumnHidden(int column) const { return column >= 1 && ColumnWidth(column) == 0; }
@@ -105,6 +112,10 @@ class Grid : public QObject {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
 
+  // Why a cell's value does not fit its column (empty when it does): the view marks such cells.
+  void SetValueProblemSource(std::function<QString(int, int)> source) { problemSource_ = std::move(source); }
+  QString ValueProblemOf(int row, int column) const { return problemSource_ ? problemSource_(row, column) : QString(); }
+
   // The cells or their number changed: the widgets fetch what they show again.
   void NotifyReset();
   void NotifyCellsChanged(int row1, int col1, int row2, int col2);
@@ -122,11 +133,13 @@ class Grid : public QObject {
   std::vector<ColumnSpec> columns_;
   std::vector<QString> headerIcons_;  // index 0..C
   std::vector<int> widths_;           // index 0..C, twips
+  std::map<int, int> userWidths_;
   QString installationFolder_;
   QString pictureFolder_;
   bool sourcePictures_ = true;
   mutable std::vector<QHash<QString, QString>> pictureMemo_;  // per column: text -> file
   std::function<int(const QString&)> measure_;
+  std::function<QString(int, int)> problemSource_;
   bool styledHeaders_ = false;
   int widthTwips_ = 12000;
   int row_ = 1, col_ = 1, rowSel_ = 1, colSel_ = 1, topRow_ = 1;

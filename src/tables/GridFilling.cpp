@@ -37,17 +37,25 @@ void SetHeaders(Grid& grid) {
 void ApplyColumnWidths(Grid& grid) {
   std::vector<int> widths(size_t(grid.Cols()) + 1, 0);
   qint64 sum = 0;
+  int available = grid.WidthTwips() - kGridChromeTwips;
   for (int k = 1; k <= grid.Cols(); ++k) {
     const int stored = grid.Column(k)->width;
+    const auto user = grid.UserWidths().find(k);
+    // A column the user widened keeps its width; the others share what is left.
+    if (user != grid.UserWidths().end() && stored != -1) {
+      widths[size_t(k)] = user->second;
+      available -= user->second;
+      continue;
+    }
     widths[size_t(k)] = stored == -1  ? 0
                         : stored >= 1 ? stored + 1
                                       : grid.TextWidthTwips(grid.Data().Header(k));
     sum += widths[size_t(k)];
   }
-  const int available = grid.WidthTwips() - kGridChromeTwips;
   // A grid not laid out yet has no width to fit into.
   if (available > 0 && sum > available) {
     for (int k = 1; k <= grid.Cols(); ++k) {
+      if (grid.UserWidths().count(k)) continue;
       widths[size_t(k)] = int(std::lround(double(widths[size_t(k)]) * available / double(sum)));
     }
   }
@@ -93,6 +101,7 @@ void FillGrid(TableContext& ctx, Grid& grid, const QString& key, bool popup) {
   std::vector<ColumnSpec> columns = ReadColumnSpecs(ctx.ini, descriptionFile);
   if (!popup) TakeOverSourceLists(ctx.ini, ctx.installationFolder, columns);
   grid.SetColumns(std::move(columns));
+  grid.SetUserWidths(popup ? std::map<int, int>() : ctx.tables.userColumnWidths[key]);
   SetHeaders(grid);
   for (int k = 1; k <= grid.Cols(); ++k) {
     const QString& icon = grid.Column(k)->icon;

@@ -261,9 +261,13 @@ PasteOutcome PasteClipboard(TableContext& ctx, const QString& clipboard) {
   grid.SetSelection(selected.r1, selected.c1, lastRow, lastColumn);
   grid.SetSelectionEventsOn(true);
   ctx.project.projectSaved = false;
+  // The count first; the checks of the pasted values then tell the current cell's problem,
+  // unless cells were refused: that is never left unsaid.
+  TellPaste(ctx, outcome);
   RecordEdit(ctx, step_names::kPaste, std::move(ops));
+  if (outcome.refused > 0) TellPaste(ctx, outcome);
   ctx.hooks.FocusGrid();
-  return TellPaste(ctx, outcome);
+  return outcome;
 }
 
 std::optional<QString> PastedValue(const ColumnSpec& column, const QString& text, bool newRow) {

@@ -4,8 +4,11 @@
 #include "tables/Grid.h"
 #include "tables/TableCatalogue.h"
 #include "tables/TableData.h"
+#include "tables/ValueChecks.h"
 
 #include <QString>
+
+#include <map>
 
 namespace trellis {
 
@@ -30,6 +33,8 @@ struct TableState {
   TableData fgTable;
   TableData fgSource;
   EditHistory history;  // the project's steps to undo
+  ValueChecks valueChecks;  // of the shown table
+  std::map<QString, std::map<int, int>> userColumnWidths;  // by table, for the session
 };
 
 // What the table procedures work with.

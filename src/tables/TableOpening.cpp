@@ -12,6 +12,7 @@
 #include "tables/TableContext.h"
 #include "tables/TableHooks.h"
 #include "tables/TableLinkMaintenance.h"
+#include "tables/ValueChecks.h"
 #include "tables/WindowModel.h"
 
 namespace trellis {
@@ -64,6 +65,11 @@ void OpenCurrentTable(TableContext& ctx) {
     }
     ctx.writer.ClearTableFileWritten();
   }
+  ctx.tables.valueChecks.Load(ctx);
+  ctx.window.fg1.SetValueProblemSource([&checks = ctx.tables.valueChecks, &grid = ctx.window.fg1](int row, int column) {
+    return checks.Problem(grid, row, column);
+  });
+  RecheckAllValues(ctx);
   AllEnabled(ctx.window, true);
   ctx.window.fg1.SetSelectionEventsOn(false);
   ctx.hooks.RefreshShowSelect();

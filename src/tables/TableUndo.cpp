@@ -8,6 +8,7 @@
 #include "tables/TableFiles.h"
 #include "tables/TableHooks.h"
 #include "tables/Toolbar.h"
+#include "tables/ValueChecks.h"
 #include "tables/WindowModel.h"
 
 namespace trellis {
@@ -19,6 +20,18 @@ bool ChangesNothing(const TableEditOp& op) {
   if (const auto* block = std::get_if<CellBlockEdit>(&op)) return block->before == block->after;
   if (const auto* set = std::get_if<RowSetEdit>(&op)) return set->rows.empty();
   return std::get<RowOrderEdit>(op).order.Size() == 0;
+}
+
+// Every change to the shown table passes here: its values are checked again where it changed,
+// or everywhere when rows moved.
+void RecheckEdited(TableContext& ctx, const std::vector<TableEditOp>& ops) {
+  for (const TableEditOp& op : ops) {
+    if (!std::holds_alternative<CellBlockEdit>(op)) return RecheckAllValues(ctx);
+  }
+  for (const TableEditOp& op : ops) {
+    const EditPlace place = PlaceOfEdit(op, ctx.window.fg1.Cols());
+    RecheckValues(ctx, place.row, place.column, place.lastRow, place.lastColumn);
+  }
 }
 
 void ApplyOps(TableData& data, const std::vector<TableEditOp>& ops, bool forward) {
@@ -36,6 +49,7 @@ void ApplyToGrid(TableContext& ctx, const TableEditList& table, bool forward) {
   ApplyOps(grid.Data(), table.ops, forward);
   if (grid.Rows() != rowsBefore) ApplyColumnWidths(grid);
   grid.NotifyReset();
+  RecheckEdited(ctx, table.ops);
   const EditPlace place = PlaceOfEdit(forward ? table.ops.back() : table.ops.front(), grid.Cols());
   grid.SetSelectionEventsOn(false);
   grid.SetSelection(place.row, place.column, place.lastRow, place.lastColumn);
@@ -91,6 +105,7 @@ bool ApplyStep(TableContext& ctx, const EditStep* step, bool forward) {
 void RecordEdit(TableContext& ctx, const QString& name, std::vector<TableEditOp> shownOps,
                 std::vector<TableEditList> linked) {
   std::erase_if(shownOps, ChangesNothing);
+  RecheckEdited(ctx, shownOps);
   if (shownOps.empty() && linked.empty()) return;
   EditStep step;
   step.name = name;

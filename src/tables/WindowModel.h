@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace trellis {
@@ -81,11 +83,22 @@ struct ErrorEntry {
   QString tableKey;
 };
 
-// The error list's lines, in the order they were added.
+// A value that does not fit its column, at its row and column of its table.
+struct ValueProblemEntry {
+  int row = 0, column = 0;
+  ErrorEntry entry;
+};
+
+// The error list's lines: those added (by the checks the macros run), in the order they were
+// added, then the values typed or pasted that do not fit their columns, table by table, row by
+// row. Clearing the list leaves the latter: they go when the values are fixed.
 class ErrorList : public QObject {
   Q_OBJECT
  public:
-  const std::vector<ErrorEntry>& Entries() const { return entries_; }
+  // At most this many value lines are listed; a last line counts the rest.
+  static constexpr int kMaxValueLines = 1000;
+
+  std::vector<ErrorEntry> Entries() const;
   void Add(ErrorEntry entry) {
     entries_.push_back(std::move(entry));
     Q_EMIT Changed();
@@ -94,11 +107,21 @@ class ErrorList : public QObject {
     entries_.clear();
     Q_EMIT Changed();
   }
+  // The value lines of one table within rows R1..R2 and columns C1..C2 become Found.
+  void ReplaceValueProblems(const QString& tableKey, int r1, int c1, int r2, int c2,
+                            std::vector<ValueProblemEntry> found);
+  // A project's value lines go with its files.
+  void ClearValueProblems() {
+    valueProblems_.clear();
+    Q_EMIT Changed();
+  }
+
  Q_SIGNALS:
   void Changed();
 
  private:
   std::vector<ErrorEntry> entries_;
+  std::map<QString, std::map<std::pair<int, int>, ErrorEntry>> valueProblems_;
 };
 
 // The lower area's panes: which one is on show (the image key of its tab: "Help", "Err" or

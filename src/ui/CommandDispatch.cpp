@@ -86,6 +86,7 @@ void CommandDispatch::OpenRecent(const QString& path) {
   app_.seams->OpenRecent(path);
   app_.seams->ResetResults();
   app_.seams->ReapplyLayerButtons(false);
+  app_.seams->KeepForRecovery();
 }
 
 bool CommandDispatch::RunCommand(const QString& key, bool pressed) {
@@ -149,6 +150,10 @@ bool CommandDispatch::RunCommand(const QString& key, bool pressed) {
     if (window_.openHelpFile) window_.openHelpFile(app_.installationFolder + QStringLiteral("/Help/index.htm"));
   }
   if (ranToEnd) app_.project.freshStart = false;
+  // Another project, or a saved one: the note for recovery follows.
+  if (key == QLatin1String("new") || key == QLatin1String("open") || key == QLatin1String("save")) {
+    seams.KeepForRecovery();
+  }
   return ranToEnd;
 }
 

@@ -21,10 +21,12 @@ FormLayoutResult ComputeFormLayout(const FormLayoutInput& in) {
   const int T = in.toolbarHeight;
   const int S = in.statusBarHeight;
   const int free = innerHeight - T - 90 - S;
-  const int half = int(free * 0.5) - 30;
+  const double share = std::clamp(in.lowerShare, kMinLowerShare, kMaxLowerShare);
+  const int lower = int(free * share) - 30;
+  const int upper = int(free * (1.0 - share)) - 30;
   const int width = in.innerWidth - 60 - L;
-  r.tabs1 = QRect(L + 30, T + 60, width, in.down ? half : free);
-  r.tabs2 = QRect(L + 30, r.tabs1.height() + T + 120, width, half);
+  r.tabs1 = QRect(L + 30, T + 60, width, in.down ? upper : free);
+  r.tabs2 = QRect(L + 30, r.tabs1.height() + T + 120, width, lower);
 
   const int clientTop = r.tabs1.top() + in.tabClientTop;
   const int clientLeft = r.tabs1.left() + in.tabClientLeft;

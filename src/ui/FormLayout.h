@@ -16,6 +16,9 @@ struct FormLayoutInput {
   int toolbarHeight = 0;     // T
   int statusBarHeight = 0;   // S
   bool down = false;         // lower panes shown
+  // The part of the free height the lower panes get when shown (half in the classic window;
+  // the user moves the border between them).
+  double lowerShare = 0.5;
   bool bigButtons = false;
   bool toolbarBVisible = false;
   int toolbarBLeft = 0;
@@ -39,6 +42,8 @@ struct FormLayoutResult {
 };
 
 inline constexpr int kMinWindowHeightTwips = 5000;
+inline constexpr double kMinLowerShare = 0.15;
+inline constexpr double kMaxLowerShare = 0.85;
 inline constexpr int kToolbar1WidthBig = 10410;
 inline constexpr int kToolbar1WidthSmall = 6555;
 

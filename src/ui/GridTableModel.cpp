@@ -79,7 +79,13 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
       // Colour 12 of the 16-colour palette: light red.
       if (row == flashRow_ && column == flashColumn_) return QColor(0xFF, 0x00, 0x00);
+      // A value that does not fit its column: pale red, like a spreadsheet's invalid data.
+      if (!grid_.ValueProblemOf(row, column).isEmpty()) return QColor(0xFF, 0xCD, 0xD2);
       return {};
+    case Qt::ToolTipRole: {
+      const QString problem = grid_.ValueProblemOf(row, column);
+      return problem.isEmpty() ? QVariant() : QVariant(problem);
+    }
     case Qt::TextAlignmentRole:
       return int(Qt::AlignLeft | Qt::AlignTop);
     default:

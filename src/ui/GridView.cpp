@@ -9,6 +9,8 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <QToolTip>
 
 namespace trellis {
 
@@ -31,6 +33,9 @@ GridView::GridView(Grid& grid, QWidget* parent)
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setSectionsClickable(false);
 
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+    if (!applying_) Q_EMIT ColumnWidened(column + 1, PixelsToTwips(width, logicalDpiX()));
+  });
   connect(&grid_, &Grid::ViewChanged, this, &GridView::ApplyViewState);
   connect(model_, &QAbstractItemModel::modelReset, this, &GridView::ApplyViewState);
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &GridView::TakeUserSelection);
@@ -115,6 +120,25 @@ void GridView::TakeUserSelection() {
   grid_.SetSelection(current.row() + 1, current.column() + 1, rowSel + 1, colSel + 1);
   applying_ = false;
   Q_EMIT UserSelectionChanged();
+}
+
+bool GridView::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+  // A cell's problem, else its whole text when the column cuts it.
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QModelIndex index = indexAt(help->pos());
+  QString tip = index.data(Qt::ToolTipRole).toString();
+  if (tip.isEmpty() && index.isValid()) {
+    const QString text = grid_.Data().Cell(index.row() + 1, index.column() + 1);
+    const int room = visualRect(index).width() - 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
+    if (fontMetrics().horizontalAdvance(text) > room) tip = text;
+  }
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+  }
+  return true;
 }
 
 }  // namespace trellis

@@ -30,12 +30,15 @@ class GridView : public QTableView {
   void UserSelectionChanged();
   // A left click released on the cell it was pressed on.
   void CellClicked();
+  // The user dragged a column's edge to a new width.
+  void ColumnWidened(int column, int twips);
 
  private:
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void ApplyViewState();
   void ApplyColumnWidths();
   void TakeUserSelection();

@@ -6,10 +6,13 @@
 #include "app/RunTimeError.h"
 #include "automation/CallWaits.h"
 #include "project/RecentProjects.h"
+#include "project/Recovery.h"
 #include "tables/CatalogueLoading.h"
+#include "tables/GridFilling.h"
 #include "tables/LowerPanes.h"
 #include "tables/RowOperations.h"
 #include "tables/TableUndo.h"
+#include "tables/ValueChecks.h"
 #include "tables/TableOpening.h"
 #include "ui/ApplicationContext.h"
 #include "cad/MacroToolbars.h"
@@ -37,6 +40,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -74,6 +78,7 @@ ToolbarView::IconSource FileIcons(const QString& folder) {
 MainWindow::MainWindow(ApplicationContext& app, QWidget* parent) : QWidget(parent), app_(app) {
   setObjectName(QStringLiteral("frmMain1"));
   setWindowTitle(ProgramTitle());
+  setWindowIcon(ProgramIcon());
   CreateControls();
   ConnectControls();
   resize(Px(kDesignWidthTwips), Px(kDesignHeightTwips));
@@ -118,6 +123,10 @@ void MainWindow::CreateControls() {
   fg1_ = new GridView(w.fg1, this);
   fg1_->setObjectName(QStringLiteral("fg1"));
 
+  paneBorder_ = new QWidget(this);
+  paneBorder_->setObjectName(QStringLiteral("paneBorder"));
+  paneBorder_->setCursor(Qt::SplitVCursor);
+  paneBorder_->installEventFilter(this);
   tabs2Frame_ = new QFrame(this);
   tabs2Frame_->setFrameShape(QFrame::StyledPanel);
   tabs2_ = new TabStripView(w.Tabs2, MainToolbarIcon, this);
@@ -240,7 +249,17 @@ void MainWindow::ConnectControls() {
   connect(tabs1_, &TabStripView::TabClicked, this, [this] {
     TableContext ctx = app_.Tables();
     OnTabClick(ctx);
+    app_.seams->KeepForRecovery();
   });
+  // The work is noted for recovery every few minutes, when nothing else is under way.
+  auto* recovery = new QTimer(this);
+  recovery->setInterval(kRecoveryIntervalMs);
+  connect(recovery, &QTimer::timeout, this, [this] {
+    if (isVisible() && app_.window.fg1.Enabled() && !QApplication::activeModalWidget() && !IsCallWaiting()) {
+      app_.seams->KeepForRecovery();
+    }
+  });
+  recovery->start();
   connect(tabs2_, &TabStripView::TabClicked, this, [this] { OnLowerTabClick(app_.window); });
   connect(&w.lowerPanes, &LowerPanes::Changed, this, &MainWindow::ShowLowerPane);
   connect(&w.StatusBar1, &StatusBar::Changed, this,
@@ -252,6 +271,16 @@ void MainWindow::ConnectControls() {
   frmList_ = new ValueListPopupWindow(app_, this, *fg1_);
   editors_ = new CellEditors(app_, {this, fg1_, text1_, cmb1_, cmbL1_, cmbi1_, frmList_}, this);
   findDialog_ = new FindReplaceDialog(app_, this);
+  // A column the user widens keeps its width for the session, in every table.
+  connect(fg1_, &GridView::ColumnWidened, this, [this](int column, int twips) {
+    app_.tables.userColumnWidths[app_.tables.currentTableKey][column] = twips;
+    app_.window.fg1.SetUserWidth(column, twips);
+    app_.window.fg1.SetColumnWidth(column, twips);
+  });
+  connect(fg1_, &GridView::UserSelectionChanged, this, [this] {
+    TableContext ctx = app_.Tables();
+    TellCurrentValueProblem(ctx);
+  });
   fg1_->SetKeyHandler([this](QKeyEvent* event) { return GridKey(event); });
   dispatch_ = std::make_unique<CommandDispatch>(
       app_, CommandDispatch::WindowActions{
@@ -364,8 +393,15 @@ void MainWindow::Load() {
     const bool big = BigButtonsChosen();
     ApplyToolbarSize();
     UpdateCaption(w, app_.project);
+    bool shareRead = false;
+    const double share = app_.settings.GetSetting(ProgramTitle(), u"main", u"LowerShare").toDouble(&shareRead);
+    lowerShare_ = shareRead ? share : 0.5;
     FormResize();
     PlaceWindow(big);
+    // Not in the classic window: its size, place and maximised state come back as they were.
+    const QByteArray geometry = QByteArray::fromBase64(
+        app_.settings.GetSetting(ProgramTitle(), u"main", u"Geometry").toLatin1());
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
     // A hidden window gets its resize event only when shown; the layout follows the new size
     // now, so the table opened next fits its columns to it.
     FormResize();
@@ -450,6 +486,7 @@ FormLayoutInput MainWindow::LayoutInput() const {
   in.toolbarHeight = Tw(toolbar1_->sizeHint().height());
   in.statusBarHeight = Tw(statusBar1_->sizeHint().height());
   in.down = DownPressed();
+  in.lowerShare = lowerShare_;
   in.bigButtons = BigButtons();
   in.toolbarBVisible = toolbarB_->isVisibleTo(this);
   in.toolbarBLeft = Tw(toolbarB_->x());
@@ -483,6 +520,9 @@ void MainWindow::FormResize() {
   txtHide_->lower();
   tabs1Frame_->lower();
 
+  place(paneBorder_, QRect(r.tabs1.x(), r.tabs1.y() + r.tabs1.height(), r.tabs1.width(),
+                           r.tabs2.y() - r.tabs1.y() - r.tabs1.height()));
+  paneBorder_->setVisible(in.down);
   place(tabs2_, QRect(r.tabs2.x(), r.tabs2.y(), r.tabs2.width(), in.tabClientTop));
   place(tabs2Frame_, r.tabs2.adjusted(0, in.tabClientTop, 0, 0));
   tabs2Frame_->lower();
@@ -496,8 +536,13 @@ void MainWindow::FormResize() {
   progressBar1_->raise();
   panels_[0]->setMinimumWidth(qMax(Px(r.statusPanel1MinWidth), 0));
 
-  // The grid fits its columns to its own width.
-  app_.window.fg1.SetWidthTwips(r.fg1.width());
+  // The grid fits its columns to its own width, again whenever that changes (the classic
+  // window fitted them only when a table opened, so they stayed cramped after maximising).
+  Grid& grid = app_.window.fg1;
+  if (grid.WidthTwips() != r.fg1.width()) {
+    grid.SetWidthTwips(r.fg1.width());
+    if (grid.Cols() > 0) ApplyColumnWidths(grid);
+  }
   resizing_ = false;
 }
 
@@ -609,13 +654,30 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   // The rest runs with errors ignored: each step is tried whatever the one before did.
   app_.settings.SaveSetting(ProgramTitle(), u"main", u"down", DownPressed() ? u"1" : u"0");
+  app_.settings.SaveSetting(ProgramTitle(), u"main", u"Geometry", QString::fromLatin1(saveGeometry().toBase64()));
+  app_.settings.SaveSetting(ProgramTitle(), u"main", u"LowerShare", QString::number(lowerShare_));
   app_.seams->ResetGroupHighlight();
+  ForgetRecovery(app_.folders);
   app_.folders.RemoveDxfFolder();
   app_.folders.RemoveWorkingFolder();
   event->accept();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == paneBorder_ && event->type() == QEvent::MouseMove) {
+    // The lower panes take what lies below the pointer.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (!(mouse->buttons() & Qt::LeftButton)) return false;
+    const FormLayoutInput in = LayoutInput();
+    const int freeTop = in.toolbarHeight + 60;
+    const int free = in.innerHeight - in.toolbarHeight - 90 - in.statusBarHeight;
+    const int y = Tw(mapFromGlobal(mouse->globalPosition().toPoint()).y());
+    if (free > 0) {
+      lowerShare_ = std::clamp(1.0 - double(y - freeTop) / free, kMinLowerShare, kMaxLowerShare);
+      FormResize();
+    }
+    return true;
+  }
   if (watched == panels_[3] && event->type() == QEvent::MouseButtonRelease) {
     OnStopPanelClick();
     return true;

@@ -65,6 +65,8 @@ class MainWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // How often the work is noted for recovery.
+  static constexpr int kRecoveryIntervalMs = 3 * 60 * 1000;
   void CreateControls();
   bool GridKey(QKeyEvent* event);
   // A click of the main toolbar's button at Position, from the toolbar or a grid shortcut.
@@ -112,6 +114,9 @@ class MainWindow : public QWidget {
   std::unique_ptr<CommandDispatch> dispatch_;
   int toolbarLeftWidthTwips_ = 0;
   bool resizing_ = false;
+  // The border between the table and the lower panes, which the user drags.
+  QWidget* paneBorder_ = nullptr;
+  double lowerShare_ = 0.5;
 };
 
 }  // namespace trellis

@@ -8,6 +8,7 @@
 #include "cad/CadAddIn.h"
 #include "cad/CadConnection.h"
 #include "generator/ProgramTables.h"
+#include "project/Recovery.h"
 #include "ui/ApplicationContext.h"
 #include "ui/CadTableLink.h"
 #include "ui/DesktopWindowSwitcher.h"
@@ -51,7 +52,11 @@ int RunProgram(QApplication& app, const ProgramOptions& options) {
   splash->hide();
   QCoreApplication::processEvents();
 
-  const auto instance = ClaimInstance(context.folders.TempArea(), context.folders.InstanceNumber());
+  // Work a crashed instance left is offered before the temporary area is cleaned.
+  const StartupRecovery recovery =
+      AskAboutAbandonedWork(prompter, context.folders.TempArea(), context.folders.InstanceNumber());
+  const auto instance =
+      ClaimInstance(context.folders.TempArea(), context.folders.InstanceNumber(), recovery.keptFolderNames);
 
   MainWindow window(context);
   cadLink.AttachWindow(&window);
@@ -61,9 +66,15 @@ int RunProgram(QApplication& app, const ProgramOptions& options) {
   window.show();
   Pause(0.1f);
   splash.reset();
-  if (!options.projectToOpen.isEmpty()) window.OpenRecentProject(options.projectToOpen);
+  if (recovery.toRecover) {
+    context.seams->RecoverProject(*recovery.toRecover);
+  } else if (!options.projectToOpen.isEmpty()) {
+    window.OpenRecentProject(options.projectToOpen);
+  }
+  context.seams->KeepForRecovery();
   if (options.exitWhenShown) {
     context.hooks.cad = nullptr;
+    ForgetRecovery(context.folders);
     context.folders.RemoveDxfFolder();
     context.folders.RemoveWorkingFolder();
     return 0;

@@ -4,6 +4,8 @@
 
 namespace trellis {
 
+struct RecoveryRecord;
+
 // The steps of start-up and shut-down, and the toolbar commands, whose work belongs to the
 // project files, the CAD link and the macros; the program's services answer them.
 class ProgramSeams {
@@ -45,6 +47,11 @@ class ProgramSeams {
   virtual void RunButtonsIniSection(const QString& section) = 0;
   // What a new or opened project does to the results of an earlier calculation.
   virtual void ResetResults() = 0;
+
+  // Notes the work so that a crash does not lose it (every few minutes, on table switches and
+  // after the project commands), and takes over the work a crashed instance left.
+  virtual void KeepForRecovery() = 0;
+  virtual void RecoverProject(const RecoveryRecord& record) = 0;
 };
 
 }  // namespace trellis

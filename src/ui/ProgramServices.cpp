@@ -7,6 +7,7 @@
 #include "project/ProjectCommands.h"
 #include "project/ProjectFileSet.h"
 #include "project/ProjectOperations.h"
+#include "project/Recovery.h"
 #include "ui/ApplicationContext.h"
 #include "ui/CadTableLink.h"
 #include "ui/MainWindow.h"
@@ -65,6 +66,27 @@ void ProgramServices::SaveAs() {
 void ProgramServices::ArchiveProject() {
   ProjectContext ctx = Project();
   trellis::ArchiveProject(ctx);
+}
+
+void ProgramServices::KeepForRecovery() {
+  ProjectContext ctx = Project();
+  // A note that cannot be written costs only the recovery; the work goes on.
+  try {
+    trellis::KeepForRecovery(ctx);
+  } catch (const std::exception& error) {
+    app_.window.Report1.Append(QStringLiteral("Данные для восстановления не записаны: ") + DescriptionOf(error));
+  }
+}
+
+void ProgramServices::RecoverProject(const RecoveryRecord& record) {
+  ProjectContext ctx = Project();
+  try {
+    trellis::RecoverProject(ctx, record);
+  } catch (const std::exception& error) {
+    app_.prompter.Ask(Message{QStringLiteral("Проект не восстановлен: ") + DescriptionOf(error), ProgramTitle(),
+                              MessageButtons::Ok, MessageIcon::Critical});
+  }
+  ResetResults();
 }
 
 void ProgramServices::OpenRecent(const QString& path) {

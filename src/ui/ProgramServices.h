@@ -36,6 +36,8 @@ class ProgramServices : public ProgramSeams, private ProjectHooks {
   void BuildMacroButtons() override;
   void ReapplyLayerButtons(bool switchOn) override;
   void ReleaseMacroObject() override;
+  void KeepForRecovery() override;
+  void RecoverProject(const RecoveryRecord& record) override;
 
  private:
   ProjectContext Project();

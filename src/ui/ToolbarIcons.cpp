@@ -362,6 +362,24 @@ QIcon MainToolbarIcon(const QString& imageKey) {
   return draw ? QIcon(new VectorIconEngine(std::move(draw))) : QIcon();
 }
 
+QIcon ProgramIcon() {
+  // The design of desktop/trellis.svg: a truss on its two supports.
+  return QIcon(new VectorIconEngine([](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
+    p.setPen(Pen(kPaper, 2.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(5, 9, 22, 14));
+    p.drawPolyline(QPolygonF({QPointF(5, 23), QPointF(10.5, 9), QPointF(16, 23), QPointF(21.5, 9), QPointF(27, 23)}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAmber);
+    for (const qreal x : {5.0, 27.0}) {
+      p.drawPolygon(QPolygonF({QPointF(x - 1.5, 27.5), QPointF(x, 23), QPointF(x + 1.5, 27.5)}));
+    }
+  }));
+}
+
 QIcon CheckCellIcon(bool set) { return MarkIcon(set, false); }
 QIcon OptionCellIcon(bool set) { return MarkIcon(set, true); }
 

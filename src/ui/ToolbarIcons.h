@@ -10,6 +10,8 @@ namespace trellis {
 QIcon MainToolbarIcon(const QString& imageKey);
 
 // Check box and option cell pictures: image 1 set, image 2 clear.
+// The program's own icon, for its windows.
+QIcon ProgramIcon();
 QIcon CheckCellIcon(bool set);
 QIcon OptionCellIcon(bool set);
 

@@ -278,5 +278,43 @@ TEST_F(Rows, FindWrapsAroundAndReplaceLeavesTheRowNumbersAlone) {
   EXPECT_EQ(Cell(1, 2), QStringLiteral("Бетон 7"));
 }
 
+TEST_F(Rows, ValuesThatDoNotFitAreKeptMarkedAndListedUntilFixed) {
+  const auto messages = [&] {
+    QStringList lines;
+    for (const ErrorEntry& e : f_.window.fg2.Entries()) lines << e.message + u'@' + e.table + u':' + e.row + u':' + e.column;
+    return lines;
+  };
+  fg1().SelectCell(1, 3);
+  PasteClipboard(f_.ctx, QStringLiteral("Дерево\tabc\r\nсталь\t1.5e3"));
+  EXPECT_EQ(Cell(1, 4), "abc");  // nothing is refused
+  EXPECT_EQ(messages(), QStringList({QStringLiteral("Вид: «Дерево» нет в списке колонки@Материалы:1:3"),
+                                     QStringLiteral("E: «abc» — не число@Материалы:1:4")}));
+  EXPECT_EQ(f_.window.StatusBar1.Panel(1), QStringLiteral("Строка 1, «Вид»: «Дерево» нет в списке колонки"));
+  EXPECT_FALSE(fg1().ValueProblemOf(1, 4).isEmpty());
+  EXPECT_TRUE(fg1().ValueProblemOf(2, 4).isEmpty());  // 1,5e3
+
+  // The checks the macros run clear their own lines only.
+  f_.window.fg2.Clear();
+  EXPECT_EQ(messages().size(), 2);
+  fg1().SelectCell(1, 4);
+  WriteEditorText(f_.ctx, CellEditAction::TextBox, QStringLiteral("12,5"));
+  EXPECT_EQ(messages().size(), 1);
+
+  // A reference to a material that does not exist, in the other table; its line stays while
+  // another table is shown, and goes when the typing is undone.
+  f_.window.Tabs1.Select(2);
+  OnTabClick(f_.ctx);
+  fg1().SelectCell(3, 2);
+  WriteEditorText(f_.ctx, CellEditAction::TextBox, QStringLiteral("9"));
+  EXPECT_TRUE(messages().contains(QStringLiteral("Материал: строки «9» нет в таблице «Материалы»@Элементы:3:2")));
+  f_.window.Tabs1.Select(1);
+  OnTabClick(f_.ctx);
+  EXPECT_EQ(messages().size(), 2);
+  f_.window.Tabs1.Select(2);
+  OnTabClick(f_.ctx);
+  ASSERT_TRUE(UndoEdit(f_.ctx));
+  EXPECT_EQ(messages().size(), 1);
+}
+
 }  // namespace
 }  // namespace trellis

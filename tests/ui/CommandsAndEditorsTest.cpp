@@ -49,6 +49,8 @@ class RecordingSeams : public ProgramSeams {
   void RunCalculation() override { throw std::runtime_error("Расчетный модуль недоступен"); }
   void RunButtonsIniSection(const QString& section) override { Note("RunButtonsIniSection " + section); }
   void ResetResults() override { Note("ResetResults"); }
+  void KeepForRecovery() override { Note("KeepForRecovery"); }
+  void RecoverProject(const RecoveryRecord&) override { Note("RecoverProject"); }
 
   QStringList calls;
   bool saveRuns = true;
@@ -136,7 +138,7 @@ TEST_F(Commands, SavedStateFollowsTheKeys) {
   seams_->calls.clear();
   Click("save");  // its own work marks the project saved
   EXPECT_FALSE(app_->project.freshStart);
-  EXPECT_EQ(seams_->calls, QStringList({"SaveProject"}));
+  EXPECT_EQ(seams_->calls, QStringList({"SaveProject", "KeepForRecovery"}));
   EXPECT_EQ(app_->window.fg1.Rows(), 3);  // add
 }
 

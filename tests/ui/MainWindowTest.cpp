@@ -15,6 +15,8 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
+#include <QTableView>
 #include <QScreen>
 #include <QTabBar>
 #include <QTableWidget>
@@ -125,7 +127,7 @@ TEST_F(MainWindowTest, ClosingKeepsTheLowerPanesStateAndRemovesTheWorkingFolder)
     QToolButton* down = ButtonOf(window, "Down");
     ASSERT_NE(down, nullptr);
     QTest::mouseClick(down, Qt::LeftButton);
-    EXPECT_FALSE(app->window.Toolbar1.Button(14).pressed);
+    EXPECT_FALSE(app->window.Toolbar1.Button(app->window.Toolbar1.Find(QStringLiteral("Down"))).pressed);
     // The DXF folder lies inside the working folder, which can go only after it.
     const QString working = app->folders.GetWorkingFolder();
     test::WriteBytes(app->folders.GetDxfFolder() + "/1.dxf", "0\r\nEOF\r\n");
@@ -138,9 +140,55 @@ TEST_F(MainWindowTest, ClosingKeepsTheLowerPanesStateAndRemovesTheWorkingFolder)
   ApplicationContext* next = &nextProgram->app;
   MainWindow again(*next);
   again.Load();
-  EXPECT_FALSE(next->window.Toolbar1.Button(14).pressed);
+  EXPECT_FALSE(next->window.Toolbar1.Button(next->window.Toolbar1.Find(QStringLiteral("Down"))).pressed);
   EXPECT_TRUE(again.findChild<QTextBrowser*>(QStringLiteral("rtbHelp"))->source().isEmpty() ||
               again.findChild<QTextBrowser*>(QStringLiteral("rtbHelp"))->source().toString() == "about:blank");
+}
+
+TEST_F(MainWindowTest, TheWindowComesBackAsItWasAndItsColumnsFollowItsWidth) {
+  Write(QStringLiteral("Mat.ini"), "[F1]\nName=N\nType=i\nw=3000\n[F2]\nName=Модуль\nMeasure=МПа\nw=9000\n");
+  auto program = NewProgram();
+  ApplicationContext* app = &program->app;
+  const Grid& grid = app->window.fg1;
+  QRect placed;
+  int lowerAfterDrag = 0;
+  {
+    MainWindow window(*app);
+    window.resize(500, 450);
+    window.Load();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_LT(grid.ColumnWidth(2), 9000);  // fitted into the narrow window
+    window.resize(1200, 700);
+    EXPECT_EQ(grid.ColumnWidth(2), 9000);  // and given its width back when there is room
+
+    // A column the user widens keeps its width when the window narrows again.
+    auto* view = window.findChild<QTableView*>(QStringLiteral("fg1"));
+    view->horizontalHeader()->resizeSection(0, 150);
+    const int widened = grid.ColumnWidth(1);
+    window.resize(500, 450);
+    EXPECT_EQ(grid.ColumnWidth(1), widened);
+    EXPECT_LT(grid.ColumnWidth(2), 9000);
+
+    // The border above the lower panes moves with the pointer.
+    QWidget* border = window.findChild<QWidget*>(QStringLiteral("paneBorder"));
+    QWidget* lowerTabs = window.findChild<QWidget*>(QStringLiteral("Tabs2"));
+    ASSERT_TRUE(border && border->isVisible());
+    const int lowerTop = lowerTabs->y();
+    QTest::mousePress(border, Qt::LeftButton, {}, QPoint(10, 1));
+    QTest::mouseMove(border, QPoint(10, -60));
+    QTest::mouseRelease(border, Qt::LeftButton, {}, QPoint(10, -60));
+    EXPECT_LT(lowerTabs->y(), lowerTop - 40);
+    lowerAfterDrag = lowerTabs->y();
+    window.move(40, 30);
+    placed = window.geometry();
+    EXPECT_TRUE(window.close());
+  }
+  auto nextProgram = NewProgram();
+  MainWindow again(nextProgram->app);
+  again.Load();
+  EXPECT_EQ(again.size(), placed.size());
+  EXPECT_EQ(again.findChild<QWidget*>(QStringLiteral("Tabs2"))->y(), lowerAfterDrag);
 }
 
 // The toolbar's project commands and the close prompt reach the project operations.
