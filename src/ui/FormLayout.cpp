@@ -33,8 +33,9 @@ FormLayoutResult ComputeFormLayout(const FormLayoutInput& in) {
   const int clientHeight = r.tabs1.height() - in.tabClientHeightLoss;
   const int clientWidth = r.tabs1.width() - in.tabClientWidthLoss;
   r.fg1 = QRect(clientLeft + 30, clientTop + 30, clientWidth - 60, clientHeight - 60);
+  // The lower panes fill their own strip, which is as high as the upper one only at half.
   r.fg2 = QRect(clientLeft + 30, clientTop + 30 + r.tabs1.height() + 60, clientWidth - 60,
-                clientHeight - 60);
+                r.tabs2.height() - in.tabClientHeightLoss - 60);
 
   const int columns = in.errorListColumns;
   const int unit = std::max(600, (r.fg2.width() - 600) / (columns + 5));

@@ -40,6 +40,17 @@ TEST(FormLayout, WithTheLowerPanesBothStripsShareTheHeight) {
   EXPECT_EQ(r.tabs2, QRect(480, half + 420 + 120, r.tabs1.width(), half));
   EXPECT_EQ(r.fg2.top(), r.tabs1.top() + 360 + 30 + r.tabs1.height() + 60);
   EXPECT_EQ(r.fg2.size(), r.fg1.size());
+
+  // The border moved down to a fifth, and dragged past its limit.
+  in.lowerShare = 0.2;
+  const FormLayoutResult moved = ComputeFormLayout(in);
+  const int free = 8580 - 420 - 90 - 330;
+  EXPECT_EQ(moved.tabs1.height(), int(free * 0.8) - 30);
+  EXPECT_EQ(moved.tabs2.height(), int(free * 0.2) - 30);
+  EXPECT_EQ(moved.fg2.height(), moved.tabs2.height() - 360 - 60);
+  EXPECT_EQ(moved.fg2.bottom(), moved.tabs2.bottom() - 30);
+  in.lowerShare = 0.99;
+  EXPECT_EQ(ComputeFormLayout(in).tabs2.height(), int(free * kMaxLowerShare) - 30);
 }
 
 TEST(FormLayout, ToolbarWidthsFollowTheButtonSize) {
