@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n libgl-dev libzip-dev
+  qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libgl-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3-ezdxf calculix-ccx
   dbus dbus-daemon xvfb xauth shared-mime-info desktop-file-utils
   clang libclang-rt-14-dev

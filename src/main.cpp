@@ -1,5 +1,5 @@
 #include "app/AppIdentity.h"
-#include "app/QtTexts.h"
+#include "app/ProgramLanguage.h"
 #include "app/SettingsStore.h"
 #include "app/WorkingFolders.h"
 #include "generator/ProgramExport.h"
@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
-#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -30,6 +29,7 @@ bool HasOption(int argc, char* argv[], const char* option) {
 // (and without needing a display).
 int ExportFromCommandLine(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
+  const trellis::ProgramLanguage language(app);
   QCoreApplication::setApplicationName(trellis::ProgramTitle());
   const QStringList args = app.arguments();
   const qsizetype at = args.indexOf(QStringLiteral("--export-vb"));
@@ -42,6 +42,7 @@ int ExportFromCommandLine(int argc, char* argv[]) {
 // trellis --archive PROJECT.d01 ARCHIVE.zip: the archive of a project's folder, without a window.
 int ArchiveFromCommandLine(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
+  const trellis::ProgramLanguage language(app);
   QTextStream errors(stderr);
   return *trellis::RunArchiveCommandLine(app.arguments(), errors);
 }
@@ -49,6 +50,7 @@ int ArchiveFromCommandLine(int argc, char* argv[]) {
 // trellis --calculate PROJECT.d01: the calculation of a saved project, without a window.
 int CalculateFromCommandLine(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
+  const trellis::ProgramLanguage language(app);
   QCoreApplication::setApplicationName(trellis::ProgramTitle());
   QTextStream errors(stderr);
   return trellis::macros::calc::CalculateFromCommandLine(
@@ -82,7 +84,6 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QStringLiteral(TRELLIS_VERSION));
   // The desktop entry the window belongs to (its icon and name in the task bar).
   QGuiApplication::setDesktopFileName(QStringLiteral("trellis"));
-  QTranslator qtTexts;
-  trellis::InstallRussianQtTexts(app, qtTexts);
+  const trellis::ProgramLanguage language(app);
   return trellis::RunProgram(app, WindowOptions(app.arguments()));
 }

@@ -1,3 +1,4 @@
+#include "app/ProgramLanguage.h"
 #include "automation/AutomationError.h"
 #include "automation/BusEndpoint.h"
 #include "automation/BusLifeline.h"
@@ -10,8 +11,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
-#include <QTranslator>
-#include "app/QtTexts.h"
 
 #include <cstdio>
 #include <cstring>
@@ -70,8 +69,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("trellis-cad"));
   app.setOrganizationName(QStringLiteral("Trellis"));
-  QTranslator qtTexts;
-  trellis::InstallRussianQtTexts(app, qtTexts);
+  const trellis::ProgramLanguage language(app);
 
   QCommandLineParser parser;
   parser.addHelpOption();

@@ -1,4 +1,4 @@
-#include "app/QtTexts.h"
+#include "app/ProgramLanguage.h"
 #include "automation/AutomationError.h"
 #include "automation/BusEndpoint.h"
 #include "automation/BusLifeline.h"
@@ -6,7 +6,6 @@
 #include "macros/settings/ParametersDialog.h"
 
 #include <QApplication>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -36,8 +35,7 @@ int main(int argc, char** argv) {
   app.setApplicationName(QStringLiteral("trellis-macros"));
   app.setOrganizationName(QStringLiteral("Trellis"));
   app.setQuitOnLastWindowClosed(false);
-  QTranslator qtTexts;
-  InstallRussianQtTexts(app, qtTexts);
+  const ProgramLanguage language(app);
 
   ParametersDialogEditor editor(screen);
   std::shared_ptr<BusEndpoint> endpoint;
