@@ -2,6 +2,7 @@
 
 #include "app/FilePaths.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -56,23 +57,41 @@ int FileErrorNumber(std::error_code error, const QString& path) {
 
 QString FileErrorDescription(int number) {
   switch (number) {
-    case 52: return QStringLiteral("Неверное имя или номер файла");
-    case 53: return QStringLiteral("Файл не найден");
-    case 54: return QStringLiteral("Неверный режим работы с файлом");
-    case 55: return QStringLiteral("Файл уже открыт");
-    case 57: return QStringLiteral("Ошибка ввода-вывода устройства");
-    case 58: return QStringLiteral("Файл уже существует");
-    case 61: return QStringLiteral("Диск заполнен");
-    case 62: return QStringLiteral("Ввод за концом файла");
-    case 64: return QStringLiteral("Неверное имя файла");
-    case 67: return QStringLiteral("Слишком много файлов");
-    case 68: return QStringLiteral("Устройство недоступно");
-    case 70: return QStringLiteral("Отказано в доступе");
-    case 71: return QStringLiteral("Диск не готов");
-    case 74: return QStringLiteral("Нельзя переименовать файл на другой диск");
-    case 75: return QStringLiteral("Ошибка доступа к пути или файлу");
-    case 76: return QStringLiteral("Путь не найден");
-    default: return QStringLiteral("Ошибка файловой системы");
+    case 52:
+      return QCoreApplication::translate("RunTimeError", "Неверное имя или номер файла");
+    case 53:
+      return QCoreApplication::translate("RunTimeError", "Файл не найден");
+    case 54:
+      return QCoreApplication::translate("RunTimeError", "Неверный режим работы с файлом");
+    case 55:
+      return QCoreApplication::translate("RunTimeError", "Файл уже открыт");
+    case 57:
+      return QCoreApplication::translate("RunTimeError", "Ошибка ввода-вывода устройства");
+    case 58:
+      return QCoreApplication::translate("RunTimeError", "Файл уже существует");
+    case 61:
+      return QCoreApplication::translate("RunTimeError", "Диск заполнен");
+    case 62:
+      return QCoreApplication::translate("RunTimeError", "Ввод за концом файла");
+    case 64:
+      return QCoreApplication::translate("RunTimeError", "Неверное имя файла");
+    case 67:
+      return QCoreApplication::translate("RunTimeError", "Слишком много файлов");
+    case 68:
+      return QCoreApplication::translate("RunTimeError", "Устройство недоступно");
+    case 70:
+      return QCoreApplication::translate("RunTimeError", "Отказано в доступе");
+    case 71:
+      return QCoreApplication::translate("RunTimeError", "Диск не готов");
+    case 74:
+      return QCoreApplication::translate("RunTimeError",
+                                         "Нельзя переименовать файл на другой диск");
+    case 75:
+      return QCoreApplication::translate("RunTimeError", "Ошибка доступа к пути или файлу");
+    case 76:
+      return QCoreApplication::translate("RunTimeError", "Путь не найден");
+    default:
+      return QCoreApplication::translate("RunTimeError", "Ошибка файловой системы");
   }
 }
 

@@ -8,6 +8,7 @@
 #include "cad/CadHostChoice.h"
 #include "cad/CadObjects.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace trellis {
@@ -29,8 +30,9 @@ QString SeparatorOf(const QString& listFile) {
 }
 
 void AskForRestart(Prompter& prompter) {
-  prompter.Ask(Message{QStringLiteral("Для подключения проекта VBA перезагрузите ZwCAD"),
-                       ProgramTitle(), MessageButtons::Ok, MessageIcon::Exclamation});
+  prompter.Ask(Message{
+      QCoreApplication::translate("CadAddIn", "Для подключения проекта VBA перезагрузите ZwCAD"),
+      ProgramTitle(), MessageButtons::Ok, MessageIcon::Exclamation});
 }
 
 QStringList SubfoldersOf(const QString& folder) {
@@ -87,7 +89,8 @@ void RegisterModuleInList(const CadApplication& application, const AddInContext&
   }
   if (!FolderExists(hostPath)) {
     context.prompter.Ask(Message{
-        QStringLiteral("Путь графического редактора ") + hostPath + QStringLiteral(" - не найден"),
+        QCoreApplication::translate("CadAddIn", "Путь графического редактора %1 - не найден")
+            .arg(hostPath),
         ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
     return;
   }

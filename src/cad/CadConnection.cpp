@@ -61,9 +61,11 @@ bool CadConnection::ConnectCad(bool silent) {
   }
   if (failed) {
     if (!silent) {
-      services_.prompter.Ask(Message{QStringLiteral("Запустите графический редактор (AutoCAD или "
-                                                    "его аналог - выбор в окне Параметры)"),
-                                     QString(), MessageButtons::Ok, MessageIcon::Information});
+      services_.prompter.Ask(
+          Message{QCoreApplication::translate("CadConnection",
+                                              "Запустите графический редактор (AutoCAD или "
+                                              "его аналог - выбор в окне Параметры)"),
+                  QString(), MessageButtons::Ok, MessageIcon::Information});
     }
     return false;
   }
@@ -121,10 +123,12 @@ void CadConnection::RunCadMacro(const QString& name) {
     QString hostName;
     Try([&] { hostName = document_.Application().Name(); });
     services_.prompter.Ask(
-        Message{QStringLiteral("Макрос ") + name + QStringLiteral(" не найден.\r\n\r\n") +
-                    QStringLiteral("Проверьте подключение VBA приложений в ") + hostName,
-                QStringLiteral("Ошибка запуска макроса VBA"), MessageButtons::Ok,
-                MessageIcon::Exclamation});
+        Message{QCoreApplication::translate(
+                    "CadConnection",
+                    "Макрос %1 не найден.\r\n\r\nПроверьте подключение VBA приложений в %2")
+                    .arg(name, hostName),
+                QCoreApplication::translate("CadConnection", "Ошибка запуска макроса VBA"),
+                MessageButtons::Ok, MessageIcon::Exclamation});
   }
 }
 

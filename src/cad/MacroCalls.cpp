@@ -14,6 +14,7 @@
 #include "tables/ProjectState.h"
 #include "tables/WindowModel.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace trellis {
@@ -114,10 +115,12 @@ void RunTableMacro(MacroContext& ctx, const QString& progId, const QString& meth
       // Not one of the quiet failures: the macro may have done half its work, so the user
       // hears of it; the object is gone, and the next call starts its server again.
       ctx.cache.Release();
-      ctx.cad.UserPrompter().Ask(Message{
-          QStringLiteral("Макрос %1;%2 не завершен: его программа закончила работу во время вызова.")
-              .arg(progId, method),
-          ProgramTitle(), MessageButtons::Ok, MessageIcon::Exclamation});
+      ctx.cad.UserPrompter().Ask(
+          Message{QCoreApplication::translate(
+                      "MacroCalls",
+                      "Макрос %1;%2 не завершен: его программа закончила работу во время вызова.")
+                      .arg(progId, method),
+                  ProgramTitle(), MessageButtons::Ok, MessageIcon::Exclamation});
       return;
     } catch (const AutomationError&) {
       return;

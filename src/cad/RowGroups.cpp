@@ -10,6 +10,7 @@
 #include "tables/TableHooks.h"
 #include "tables/WindowModel.h"
 
+#include <QCoreApplication>
 #include <QVariantList>
 
 #include <algorithm>
@@ -21,7 +22,6 @@ namespace {
 
 const QString kPickStyle = QStringLiteral("PICKSTYLE");
 const QString kServiceLayerPrefix = QStringLiteral("KS_FEM_");
-const QString kProgress = QStringLiteral("Сделано, %:");
 // The status bar shows progress every this many objects.
 constexpr int kProgressEvery = 100;
 
@@ -89,7 +89,7 @@ void FillGroupByCopies(CadTableContext& ctx, const std::vector<CadEntity>& picke
                        const QString& name, double step) {
   const CadConnection& cad = ctx.cad;
   const int count = int(picked.size());
-  ctx.tables.window.StatusBar1.SetPanel(2, kProgress);
+  ctx.tables.window.StatusBar1.SetPanel(2, QCoreApplication::translate("RowGroups", "Сделано, %:"));
   const CadModelSpace modelSpace = cad.Document().ModelSpace();
   std::vector<CadEntity> copies(static_cast<size_t>(count));
   for (int last = count - 1; last >= 0;) {
@@ -157,7 +157,7 @@ bool AssignSelectionToGroup(CadTableContext& ctx, const QString& name) {
   const int count = picked.Count();
   if (count == 0) return false;
 
-  ctx.tables.window.StatusBar1.SetPanel(2, kProgress);
+  ctx.tables.window.StatusBar1.SetPanel(2, QCoreApplication::translate("RowGroups", "Сделано, %:"));
   const double step = 100.0 / (count + 1);
   // A hundred objects and their layers at a time, asked for together.
   std::vector<CadEntity> items;
@@ -171,8 +171,8 @@ bool AssignSelectionToGroup(CadTableContext& ctx, const QString& name) {
     for (size_t k = 0; k < chunk.size(); ++k) {
       const int i = first + int(k);
       if (IsServiceLayer(ToText(layers[k], QStringLiteral("Layer")))) {
-        Warn(ctx, QStringLiteral("Не допускается выбор в служебном слое"),
-             QStringLiteral("Выбор объекта"));
+        Warn(ctx, QCoreApplication::translate("RowGroups", "Не допускается выбор в служебном слое"),
+             QCoreApplication::translate("RowGroups", "Выбор объекта"));
         return false;
       }
       if (i % kProgressEvery == 0) ShowPercent(ctx, i * step);
@@ -233,8 +233,8 @@ void SelectInCad(CadTableContext& ctx, const QString& filterTypes, const QString
     set.SelectOnScreen();
   }
   if (set.Count() < 1) {
-    Warn(ctx, QStringLiteral("Объект не выбран в графическом редакторе"),
-         QStringLiteral("Выбор региона"));
+    Warn(ctx, QCoreApplication::translate("RowGroups", "Объект не выбран в графическом редакторе"),
+         QCoreApplication::translate("RowGroups", "Выбор региона"));
   }
 }
 

@@ -7,6 +7,7 @@
 #include "app/TextFiles.h"
 #include "generator/ProgramModule.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -38,9 +39,10 @@ void ProgramProjectWriter::SaveAsVB2(const QString& projectPath, const DocumentO
 ProgramProjectOutcome ProgramProjectWriter::SaveVB2(const QString& projectPath,
                                                     const QString& fullNameVB) {
   if (!FileExists(projectPath)) {
-    prompter_.Ask(
-        Message{QStringLiteral("Предварительно нужно выполнить сохранение проекта Trellis"),
-                ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
+    prompter_.Ask(Message{
+        QCoreApplication::translate("ProgramProjectWriter",
+                                    "Предварительно нужно выполнить сохранение проекта Trellis"),
+        ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
     return ProgramProjectOutcome::ProjectNotSaved;
   }
   const QString folder = ParentFolder(fullNameVB);
@@ -83,8 +85,10 @@ bool ProgramProjectWriter::CopyFormResources(const QString& target) {
     copied = file.error() == QFileDevice::NoError && ReplaceFileContent(target, bytes);
   }
   if (!copied) {
-    prompter_.Ask(Message{QStringLiteral("Не удалось скопировать файл %1 в %2").arg(source, target),
-                          ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
+    prompter_.Ask(Message{
+        QCoreApplication::translate("ProgramProjectWriter", "Не удалось скопировать файл %1 в %2")
+            .arg(source, target),
+        ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
   }
   return copied;
 }

@@ -2,6 +2,7 @@
 
 #include "project/ProjectArchive.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -12,7 +13,10 @@ std::optional<int> RunArchiveCommandLine(const QStringList& arguments, QTextStre
   const qsizetype option = arguments.indexOf(QStringLiteral("--archive"));
   if (option < 0) return std::nullopt;
   if (arguments.size() != option + 3) {
-    errors << "trellis: использование: trellis --archive ПРОЕКТ.d01 АРХИВ.zip\n";
+    errors << "trellis: "
+           << QCoreApplication::translate("ArchiveCommandLine",
+                                          "использование: trellis --archive ПРОЕКТ.d01 АРХИВ.zip")
+           << '\n';
     return 2;
   }
   const QString project =
@@ -20,16 +24,24 @@ std::optional<int> RunArchiveCommandLine(const QStringList& arguments, QTextStre
   const QString zipPath =
       QDir::toNativeSeparators(QFileInfo(arguments[option + 2]).absoluteFilePath());
   if (!QFileInfo(project).isFile()) {
-    errors << "trellis: нет файла проекта " << project << '\n';
+    errors << "trellis: "
+           << QCoreApplication::translate("ArchiveCommandLine", "нет файла проекта %1").arg(project)
+           << '\n';
     return 2;
   }
   const FolderArchiveResult result =
       WriteFolderArchive(QDir::toNativeSeparators(QFileInfo(project).absolutePath()), zipPath);
   for (const QString& skipped : result.skipped) {
-    errors << "trellis: не попал в архив файл " << skipped << '\n';
+    errors << "trellis: "
+           << QCoreApplication::translate("ArchiveCommandLine", "не попал в архив файл %1")
+                  .arg(skipped)
+           << '\n';
   }
   if (!result.written) {
-    errors << "trellis: архив " << zipPath << " не создан: " << result.failure << '\n';
+    errors << "trellis: "
+           << QCoreApplication::translate("ArchiveCommandLine", "архив %1 не создан: %2")
+                  .arg(zipPath, result.failure)
+           << '\n';
     return 1;
   }
   return result.skipped.isEmpty() ? 0 : 1;

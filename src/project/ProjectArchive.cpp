@@ -14,6 +14,7 @@
 #include "tables/TableHooks.h"
 #include "tables/WindowModel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <exception>
@@ -56,12 +57,15 @@ bool ArchiveFolder(ProjectContext& ctx, const QString& folder, const QString& zi
   }
   ReportLog& report = ctx.tables.window.Report1;
   for (const QString& skipped : result.skipped) {
-    report.Append(QStringLiteral("Не попал в архив файл ") + skipped);
+    report.Append(
+        QCoreApplication::translate("ProjectArchive", "Не попал в архив файл %1").arg(skipped));
   }
   if (result.written && FileExists(zipPath)) return true;
-  report.Append(QStringLiteral("Архив \"%1\" не создан: %2").arg(zipPath, result.failure));
-  ctx.prompter.Ask(Message{QStringLiteral("Архив создать не удалось"), ProgramTitle(),
-                           MessageButtons::Ok, MessageIcon::Exclamation});
+  report.Append(QCoreApplication::translate("ProjectArchive", "Архив \"%1\" не создан: %2")
+                    .arg(zipPath, result.failure));
+  ctx.prompter.Ask(
+      Message{QCoreApplication::translate("ProjectArchive", "Архив создать не удалось"),
+              ProgramTitle(), MessageButtons::Ok, MessageIcon::Exclamation});
   return false;
 }
 
@@ -71,7 +75,8 @@ void ArchiveProject(ProjectContext& ctx) {
     if (!FileExists(project.projectPath)) {
       int pendingError = 0;
       const QString chosen =
-          GetFullName1(ctx, QStringLiteral("Сохранить проект"), false, &pendingError);
+          GetFullName1(ctx, QCoreApplication::translate("ProjectArchive", "Сохранить проект"),
+                       false, &pendingError);
       if (chosen.isEmpty()) {
         FileErrors(pendingError, ctx.prompter);
         return;
@@ -81,15 +86,20 @@ void ArchiveProject(ProjectContext& ctx) {
     }
     // A project that did not reach its folder has nothing there to archive yet.
     if (!SaveProjectFile(ctx, project.projectPath)) {
-      TellProjectFailure(ctx, QStringLiteral("Архив не создан: проект не удалось сохранить."));
+      TellProjectFailure(
+          ctx, QCoreApplication::translate("ProjectArchive",
+                                           "Архив не создан: проект не удалось сохранить."));
       return;
     }
     project.projectSaved = true;
-    const QString zipPath = GetFullNameDialogZip(ctx, QStringLiteral("Сохранить проект в архив"));
+    const QString zipPath = GetFullNameDialogZip(
+        ctx, QCoreApplication::translate("ProjectArchive", "Сохранить проект в архив"));
     if (!zipPath.isEmpty()) ArchiveFolder(ctx, ParentFolder(project.projectPath), zipPath);
   } catch (const std::exception& error) {
-    ctx.tables.window.Report1.Append(QStringLiteral("Архивирование прервано: ") + DescriptionOf(error));
-    TellProjectFailure(ctx, QStringLiteral("Архив не создан."));
+    ctx.tables.window.Report1.Append(
+        QCoreApplication::translate("ProjectArchive", "Архивирование прервано: ") +
+        DescriptionOf(error));
+    TellProjectFailure(ctx, QCoreApplication::translate("ProjectArchive", "Архив не создан."));
   }
 }
 

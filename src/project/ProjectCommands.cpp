@@ -11,6 +11,7 @@
 #include "tables/ProjectState.h"
 #include "tables/WindowModel.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <exception>
@@ -18,7 +19,9 @@
 namespace trellis {
 namespace {
 
-const QString kNotSaved = QStringLiteral("Проект не сохранен.");
+QString NotSaved() {
+  return QCoreApplication::translate("ProjectCommands", "Проект не сохранен.");
+}
 
 // Runs a command body; a run-time error ends it, told in a message box and kept in the report.
 template <typename Body>
@@ -26,8 +29,11 @@ auto Guarded(ProjectContext& ctx, Body body) -> decltype(body()) {
   try {
     return body();
   } catch (const std::exception& error) {
-    ctx.tables.window.Report1.Append(QStringLiteral("Команда прервана: ") + DescriptionOf(error));
-    TellProjectFailure(ctx, QStringLiteral("Команда не выполнена."));
+    ctx.tables.window.Report1.Append(
+        QCoreApplication::translate("ProjectCommands", "Команда прервана: ") +
+        DescriptionOf(error));
+    TellProjectFailure(ctx,
+                       QCoreApplication::translate("ProjectCommands", "Команда не выполнена."));
   }
   return decltype(body())();
 }
@@ -45,7 +51,8 @@ enum class SaveOutcome { Failed, Saved, Declined };
 SaveOutcome SaveBody(ProjectContext& ctx) {
   ProjectState& project = ctx.tables.project;
   if (!FileExists(project.projectPath)) {
-    const QString chosen = GetFullName1(ctx, QStringLiteral("Сохранить проект"));
+    const QString chosen =
+        GetFullName1(ctx, QCoreApplication::translate("ProjectCommands", "Сохранить проект"));
     if (chosen.isEmpty()) return SaveOutcome::Declined;
     TakeChosenName(ctx, chosen);
     project.projectPath = chosen;
@@ -55,7 +62,7 @@ SaveOutcome SaveBody(ProjectContext& ctx) {
   // A save that did not reach the project folder leaves the project unsaved, so that closing
   // still asks and the working files are not thrown away.
   if (!SaveProjectFile(ctx, project.projectPath)) {
-    TellProjectFailure(ctx, kNotSaved);
+    TellProjectFailure(ctx, NotSaved());
     return SaveOutcome::Failed;
   }
   project.projectSaved = true;
@@ -72,12 +79,13 @@ bool RunNewCommand(ProjectContext& ctx) {
       AskSaveChanges(ctx, cancel);
       if (cancel) return false;
     }
-    const MessageAnswer answer =
-        ctx.prompter.Ask(Message{QStringLiteral("Создать новый проект?"), ProgramTitle(),
-                                 MessageButtons::YesNoCancel, MessageIcon::Question});
+    const MessageAnswer answer = ctx.prompter.Ask(
+        Message{QCoreApplication::translate("ProjectCommands", "Создать новый проект?"),
+                ProgramTitle(), MessageButtons::YesNoCancel, MessageIcon::Question});
     // A project without a title was just made new; the command then goes on whatever the answer.
     if (answer != MessageAnswer::Yes && !project.projectTitle.isEmpty()) return false;
-    const QString chosen = GetFullName1(ctx, QStringLiteral("Сохранить новый проект"));
+    const QString chosen =
+        GetFullName1(ctx, QCoreApplication::translate("ProjectCommands", "Сохранить новый проект"));
     // Without a path there is nowhere to make the new project, whatever the title.
     if (chosen.isEmpty()) return false;
     TakeChosenName(ctx, chosen);
@@ -85,7 +93,8 @@ bool RunNewCommand(ProjectContext& ctx) {
     ctx.tables.window.Report1.Clear();
     project.projectPath = chosen;
     if (!SaveProjectFile(ctx, project.projectPath)) {
-      TellProjectFailure(ctx, QStringLiteral("Новый проект создан, но не сохранен."));
+      TellProjectFailure(ctx, QCoreApplication::translate("ProjectCommands",
+                                                          "Новый проект создан, но не сохранен."));
     }
     ctx.hooks.ResetAfterProjectChange();
     return true;
@@ -100,13 +109,15 @@ bool RunOpenCommand(ProjectContext& ctx) {
       AskSaveChanges(ctx, cancel);
       if (cancel) return false;
     }
-    const QString chosen = GetFullName1(ctx, QStringLiteral("Открыть проект"), true);
+    const QString chosen =
+        GetFullName1(ctx, QCoreApplication::translate("ProjectCommands", "Открыть проект"), true);
     if (FileExists(chosen)) {
       if (BelongsToAnotherProgram(chosen)) {
-        ctx.prompter.Ask(
-            Message{QStringLiteral("Данный файл создан в другой программе и не предназначен для "
-                                   "открытия в Trellis"),
-                    ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
+        ctx.prompter.Ask(Message{QCoreApplication::translate(
+                                     "ProjectCommands",
+                                     "Данный файл создан в другой программе и не предназначен для "
+                                     "открытия в Trellis"),
+                                 ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
         return false;
       }
       bool readOnly = false;
@@ -128,11 +139,12 @@ bool RunSaveCommand(ProjectContext& ctx) {
 
 void SaveAs(ProjectContext& ctx) {
   Guarded(ctx, [&] {
-    const QString chosen = GetFullName1(ctx, QStringLiteral("Сохранить проект как"));
+    const QString chosen =
+        GetFullName1(ctx, QCoreApplication::translate("ProjectCommands", "Сохранить проект как"));
     if (chosen.isEmpty()) return;
     TakeChosenName(ctx, chosen);
     ctx.tables.project.projectPath = chosen;
-    if (!SaveProjectFile(ctx, chosen)) TellProjectFailure(ctx, kNotSaved);
+    if (!SaveProjectFile(ctx, chosen)) TellProjectFailure(ctx, NotSaved());
   });
 }
 
@@ -143,10 +155,11 @@ void OpenRecentProject(ProjectContext& ctx, const QString& path) {
 void AskSaveChanges(ProjectContext& ctx, bool& cancel) {
   const ProjectState& project = ctx.tables.project;
   if (project.projectSaved) return;
-  const QString text = project.projectTitle.isEmpty()
-                           ? QStringLiteral("Сохранить изменения в проект?")
-                           : QStringLiteral("Сохранить изменения в проект \"") +
-                                 project.projectTitle + QStringLiteral("\"?");
+  const QString text =
+      project.projectTitle.isEmpty()
+          ? QCoreApplication::translate("ProjectCommands", "Сохранить изменения в проект?")
+          : QCoreApplication::translate("ProjectCommands", "Сохранить изменения в проект \"%1\"?")
+                .arg(project.projectTitle);
   const MessageAnswer answer = ctx.prompter.Ask(
       Message{text, ProgramTitle(), MessageButtons::YesNoCancel, MessageIcon::Exclamation});
   if (answer == MessageAnswer::Cancel) {

@@ -9,6 +9,7 @@
 #include "tables/ProjectState.h"
 #include "tables/TableHooks.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace trellis {
@@ -44,10 +45,10 @@ struct Choice {
   bool refused = false;  // a name the dialog refuses, or a replacement the user declined
 };
 
-// Shows the dialog and applies the refusal and replace rules. QuestionStart begins the replace
-// question ("Файл " or "Архив  ").
+// Shows the dialog and applies the refusal and replace rules. ReplaceQuestion asks whether the
+// chosen file, its %1, is to be replaced.
 Choice ChooseProjectFile(ProjectContext& ctx, FileDialogRequest request, const QString& extension,
-                         const QString& questionStart, int* pendingError) {
+                         const QString& replaceQuestion, int* pendingError) {
   if (pendingError) *pendingError = 0;
   request.initialFolder = ctx.dialog.initialFolder;
   QString chosen = ctx.prompter.ChooseFile(request);
@@ -64,10 +65,9 @@ Choice ChooseProjectFile(ProjectContext& ctx, FileDialogRequest request, const Q
     return Choice{QString(), true};
   }
   if (request.save && FileExists(chosen)) {
-    const MessageAnswer answer = ctx.prompter.Ask(
-        Message{questionStart + u'"' + chosen + u'"' +
-                    QStringLiteral(" уже существует. Заменить его новым?"),
-                ProgramTitle(), MessageButtons::YesNoCancel, MessageIcon::Exclamation});
+    const MessageAnswer answer =
+        ctx.prompter.Ask(Message{replaceQuestion.arg(chosen), ProgramTitle(),
+                                 MessageButtons::YesNoCancel, MessageIcon::Exclamation});
     if (answer != MessageAnswer::Yes) return Choice{QString(), true};
   }
   return Choice{chosen};
@@ -79,14 +79,18 @@ QString GetFullName1(ProjectContext& ctx, const QString& caption, bool openFile,
                      int* pendingError) {
   FileDialogRequest request;
   request.caption = caption;
-  request.filter = QStringLiteral("Файл данных проекта (*.d01)|*.d01");
+  request.filter =
+      QCoreApplication::translate("ProjectDialogs", "Файл данных проекта (*.d01)|*.d01");
   request.save = !openFile;
   ProjectState& project = ctx.tables.project;
   project.lastProjectFolder =
       ctx.settings.GetSetting(ProgramTitle(), u"main", u"Path", DefaultProjectFolder());
   if (FolderExists(project.lastProjectFolder)) ctx.dialog.initialFolder = project.lastProjectFolder;
   const Choice choice =
-      ChooseProjectFile(ctx, request, QStringLiteral("d01"), QStringLiteral("Файл "), pendingError);
+      ChooseProjectFile(ctx, request, QStringLiteral("d01"),
+                        QCoreApplication::translate(
+                            "ProjectDialogs", "Файл \"%1\" уже существует. Заменить его новым?"),
+                        pendingError);
   ctx.tables.hooks.ProcessEvents();
   return choice.path;
 }
@@ -94,7 +98,7 @@ QString GetFullName1(ProjectContext& ctx, const QString& caption, bool openFile,
 QString GetFullNameDialogZip(ProjectContext& ctx, const QString& caption, int* pendingError) {
   FileDialogRequest request;
   request.caption = caption;
-  request.filter = QStringLiteral("Архив (*.zip)|*.zip");
+  request.filter = QCoreApplication::translate("ProjectDialogs", "Архив (*.zip)|*.zip");
   request.save = true;
   if (ctx.dialog.initialFolder.isEmpty()) {
     QString folder = ctx.settings.GetSetting(ProgramTitle(), u"main", u"PathZip");
@@ -103,8 +107,11 @@ QString GetFullNameDialogZip(ProjectContext& ctx, const QString& caption, int* p
     }
     if (FolderExists(folder)) ctx.dialog.initialFolder = folder;
   }
-  const Choice choice = ChooseProjectFile(ctx, request, QStringLiteral("zip"),
-                                          QStringLiteral("Архив  "), pendingError);
+  const Choice choice =
+      ChooseProjectFile(ctx, request, QStringLiteral("zip"),
+                        QCoreApplication::translate(
+                            "ProjectDialogs", "Архив  \"%1\" уже существует. Заменить его новым?"),
+                        pendingError);
   // A refused choice ends the dialog before its starting folder is remembered.
   if (choice.refused) return QString();
   ctx.settings.SaveSetting(ProgramTitle(), u"main", u"PathZip", ctx.dialog.initialFolder);

@@ -6,6 +6,7 @@
 #include "tables/InstallationFiles.h"
 #include "tables/WindowModel.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,7 +27,7 @@ bool IsNameless(const QString& fileName) {
 
 void ReportStop(ReportLog& report, const QString& step, const QString& path,
                 std::error_code error) {
-  report.Append(QStringLiteral("%1 остановлено на файле \"%2\": %3")
+  report.Append(QCoreApplication::translate("ProjectFileSet", "%1 остановлено на файле \"%2\": %3")
                     .arg(step, path, FileErrorText(error, path)));
 }
 
@@ -56,7 +57,7 @@ void CopyTemplates(const QString& installationFolder, const QString& which,
 bool CopyProjectFiles(const QString& source, const QString& target, const QString& baseName,
                       Durability durability, ReportLog& report) {
   if (!FolderExists(source)) return true;
-  const QString step = QStringLiteral("Копирование файлов проекта");
+  const QString step = QCoreApplication::translate("ProjectFileSet", "Копирование файлов проекта");
 
   // Without a base name the nameless files are the project's own: there is nothing to fold.
   if (!baseName.isEmpty()) {
@@ -102,7 +103,9 @@ bool RenameWorkingFiles(const QString& folder, const QString& oldBase, const QSt
     const qsizetype dot = name.lastIndexOf(u'.');
     const QString renamed = PathIn(folder, dot < 0 ? newBase : newBase + name.mid(dot));
     if (const std::error_code error = RenameFileKeeping(PathIn(folder, name), renamed)) {
-      ReportStop(report, QStringLiteral("Переименование файлов проекта"), renamed, error);
+      ReportStop(report,
+                 QCoreApplication::translate("ProjectFileSet", "Переименование файлов проекта"),
+                 renamed, error);
       return false;
     }
   }

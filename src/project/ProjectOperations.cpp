@@ -20,6 +20,7 @@
 #include "tables/TableOpening.h"
 #include "tables/WindowModel.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <exception>
@@ -139,8 +140,10 @@ bool OpenProjectFile(ProjectContext& ctx, const QString& path) {
   ctx.tables.tables.loadedTableFile = CurrentTableFile(ctx);
   if (failure) std::rethrow_exception(failure);
   if (!complete) {
-    TellProjectFailure(ctx, QStringLiteral("Не все файлы проекта попали в рабочую папку. Проект открыт "
-                                           "не полностью; сохранить его можно только под новым именем."));
+    TellProjectFailure(ctx, QCoreApplication::translate(
+                                "ProjectOperations",
+                                "Не все файлы проекта попали в рабочую папку. Проект открыт "
+                                "не полностью; сохранить его можно только под новым именем."));
   }
   return true;
 }
@@ -149,7 +152,8 @@ bool SaveProjectFile(ProjectContext& ctx, const QString& path) {
   const QString projectFolder = ParentFolder(path);
   if (path.isEmpty() || !FolderExists(projectFolder)) {
     ctx.tables.window.Report1.Append(
-        QStringLiteral("Проект не сохранен: папки \"%1\" нет").arg(projectFolder));
+        QCoreApplication::translate("ProjectOperations", "Проект не сохранен: папки \"%1\" нет")
+            .arg(projectFolder));
     return false;
   }
   BusyScope busy(ctx.hooks);
@@ -159,14 +163,17 @@ bool SaveProjectFile(ProjectContext& ctx, const QString& path) {
   const QString tableFile = CurrentTableFile(ctx);
   // A working file that kept its old content must not go to the project folder as if saved.
   if (!SaveCurrentTable(ctx.tables)) {
-    ctx.tables.window.Report1.Append(QStringLiteral("Проект не сохранен: не записан файл %1")
-                                         .arg(ctx.tables.writer.LastFailure()));
+    ctx.tables.window.Report1.Append(
+        QCoreApplication::translate("ProjectOperations", "Проект не сохранен: не записан файл %1")
+            .arg(ctx.tables.writer.LastFailure()));
     return false;
   }
   const QString settingsFile = PathIn(working, base + QStringLiteral(".ini"));
   if (const std::error_code error = WriteCalcSettings(ctx.tables.ini, ctx.settings, settingsFile)) {
-    ctx.tables.window.Report1.Append(QStringLiteral("Проект не сохранен: не записан файл %1: %2")
-                                         .arg(settingsFile, FileErrorText(error, settingsFile)));
+    ctx.tables.window.Report1.Append(
+        QCoreApplication::translate("ProjectOperations",
+                                    "Проект не сохранен: не записан файл %1: %2")
+            .arg(settingsFile, FileErrorText(error, settingsFile)));
     return false;
   }
   const bool copied = CopyProjectFiles(working, projectFolder, base, Durability::Durable,
@@ -180,9 +187,11 @@ bool MayOpenProject(ProjectContext& ctx, const QString& path, bool& readOnly) {
   WorkingFolders& folders = ctx.tables.folders;
   if (!ProjectOpenElsewhere(folders.TempArea(), folders.InstanceNumber(), path)) return true;
   const MessageAnswer answer = ctx.prompter.Ask(Message{
-      QStringLiteral("Проект «%1» уже открыт в другом окне Trellis. Изменения, сделанные в двух окнах, "
-                     "затерли бы друг друга.\n\nОткрыть его только для чтения? Сохранить его тогда "
-                     "можно будет только под новым именем.")
+      QCoreApplication::translate(
+          "ProjectOperations",
+          "Проект «%1» уже открыт в другом окне Trellis. Изменения, сделанные в двух окнах, "
+          "затерли бы друг друга.\n\nОткрыть его только для чтения? Сохранить его тогда "
+          "можно будет только под новым именем.")
           .arg(QDir::toNativeSeparators(path)),
       ProgramTitle(), MessageButtons::YesNo, MessageIcon::Exclamation});
   readOnly = answer == MessageAnswer::Yes;
@@ -192,7 +201,8 @@ bool MayOpenProject(ProjectContext& ctx, const QString& path, bool& readOnly) {
 // An open read-only keeps no path to save to: the next save asks for a new one.
 void MarkReadOnly(ProjectContext& ctx) {
   ctx.tables.project.projectPath.clear();
-  ctx.tables.window.Report1.Append(QStringLiteral("Проект открыт только для чтения: он открыт и в другом окне."));
+  ctx.tables.window.Report1.Append(QCoreApplication::translate(
+      "ProjectOperations", "Проект открыт только для чтения: он открыт и в другом окне."));
 }
 
 bool RecoverProject(ProjectContext& ctx, const RecoveryRecord& record) {
@@ -216,13 +226,18 @@ bool RecoverProject(ProjectContext& ctx, const RecoveryRecord& record) {
   project.projectSaved = false;
   project.freshStart = false;
   if (!complete) {
-    TellProjectFailure(ctx, QStringLiteral("Не все файлы прерванной работы удалось восстановить; их папка "
-                                           "оставлена как есть: %1").arg(record.workingFolder));
+    TellProjectFailure(ctx, QCoreApplication::translate(
+                                "ProjectOperations",
+                                "Не все файлы прерванной работы удалось восстановить; их папка "
+                                "оставлена как есть: %1")
+                                .arg(record.workingFolder));
     return false;
   }
   DiscardAbandonedWork(record);
-  ctx.tables.window.Report1.Append(QStringLiteral("Восстановлен проект «%1» с несохраненными изменениями.")
-                                       .arg(project.projectTitle.isEmpty() ? record.baseName : project.projectTitle));
+  ctx.tables.window.Report1.Append(
+      QCoreApplication::translate("ProjectOperations",
+                                  "Восстановлен проект «%1» с несохраненными изменениями.")
+          .arg(project.projectTitle.isEmpty() ? record.baseName : project.projectTitle));
   return true;
 }
 

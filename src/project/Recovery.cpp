@@ -10,6 +10,7 @@
 #include "tables/GridFilling.h"
 #include "tables/ProjectState.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -129,13 +130,16 @@ StartupRecovery AskAboutAbandonedWork(Prompter& prompter, const QString& tempAre
       outcome.keptFolderNames << QFileInfo(record.workingFolder).fileName();
       continue;
     }
-    const MessageAnswer answer = prompter.Ask(Message{
-        QStringLiteral("Работа с проектом «%1» прервалась, и его несохраненные изменения остались в "
-                       "рабочей папке (записаны %2).\n\nВосстановить проект?\n\n«Да» — открыть его с "
-                       "этими изменениями; «Нет» — удалить их; «Отмена» — оставить их до следующего "
-                       "запуска.")
-            .arg(ProjectName(record), QLocale(QLocale::Russian).toString(record.written, QLocale::ShortFormat)),
-        ProgramTitle(), MessageButtons::YesNoCancel, MessageIcon::Question});
+    const MessageAnswer answer = prompter.Ask(
+        Message{QCoreApplication::translate(
+                    "Recovery",
+                    "Работа с проектом «%1» прервалась, и его несохраненные изменения остались в "
+                    "рабочей папке (записаны %2).\n\nВосстановить проект?\n\n«Да» — открыть его с "
+                    "этими изменениями; «Нет» — удалить их; «Отмена» — оставить их до следующего "
+                    "запуска.")
+                    .arg(ProjectName(record),
+                         QLocale(QLocale::Russian).toString(record.written, QLocale::ShortFormat)),
+                ProgramTitle(), MessageButtons::YesNoCancel, MessageIcon::Question});
     if (answer == MessageAnswer::No) {
       DiscardAbandonedWork(record);
       continue;

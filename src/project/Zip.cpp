@@ -3,6 +3,7 @@
 #include "app/ReplacementFile.h"
 #include "project/FileReplacement.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -101,7 +102,7 @@ bool Zip::CreateArchive(const QString& path) {
   Discard();
   errorText_.clear();
   if (ExtensionOfPath(path).toLower() != QLatin1String("zip")) {
-    errorText_ = QStringLiteral("архив должен иметь расширение zip");
+    errorText_ = QCoreApplication::translate("Zip", "архив должен иметь расширение zip");
     return false;
   }
   int code = 0;
@@ -133,7 +134,7 @@ bool Zip::OpenArchive(const QString& path) {
 bool Zip::CopyFileToArchive(const QString& filePath) {
   errorText_.clear();
   if (!archive_ || !creating_) {
-    errorText_ = QStringLiteral("архив не открыт");
+    errorText_ = QCoreApplication::translate("Zip", "архив не открыт");
     return false;
   }
   // libzip reads the file only at close; an unreadable one would sink the whole archive then.
@@ -176,7 +177,7 @@ QString Zip::NameArchiveFiles(int index) const {
 
 bool Zip::Close() {
   if (!archive_) {
-    errorText_ = QStringLiteral("архив не открыт");
+    errorText_ = QCoreApplication::translate("Zip", "архив не открыт");
     return false;
   }
   if (!creating_) {

@@ -11,6 +11,8 @@
 #include "tables/TableOpening.h"
 #include "tables/WindowModel.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 namespace trellis {
@@ -62,8 +64,10 @@ void LoadCatalogue(TableContext& ctx) {
 
     const QString descriptionFile = DescriptionFilePath(ctx.installationFolder, key);
     if (!FileExists(descriptionFile)) {
-      ctx.window.Report1.Append(QStringLiteral("Нет файла описания колонок таблицы \"%1\": %2")
-                                    .arg(tab.tooltip, descriptionFile));
+      ctx.window.Report1.Append(
+          QCoreApplication::translate("CatalogueLoading",
+                                      "Нет файла описания колонок таблицы \"%1\": %2")
+              .arg(tab.tooltip, descriptionFile));
     }
     catalogue.TableKeys.push_back(key);
     catalogue.ColumnCounts.push_back(ColumnCount(ctx.ini, descriptionFile));

@@ -9,12 +9,25 @@
 #include "tables/TableOpening.h"
 #include "tables/WindowModel.h"
 
+#include <QCoreApplication>
+
 namespace trellis {
 namespace {
 
 const QString kReportPane = QStringLiteral("Report");
-const QString kReportCaption = QStringLiteral("Протокол");
-const QString kErrorsHint = QStringLiteral("Для показа ошибки выберите строку таблицы Ошибки");
+
+QString ReportCaption() {
+  return QCoreApplication::translate("LowerPanes", "Протокол");
+}
+
+QString ReportNotice(int count) {
+  return QCoreApplication::translate(
+             "LowerPanes",
+             "Новые строки в протоколе: %1. Они на вкладке \"%2\" внизу окна "
+             "(кнопка \"Нижние вкладки\")")
+      .arg(count)
+      .arg(ReportCaption());
+}
 
 int ReportTab(const WindowModel& window) {
   for (int i = 1; i <= window.Tabs2.Count(); ++i) {
@@ -23,17 +36,15 @@ int ReportTab(const WindowModel& window) {
   return 0;
 }
 
-bool IsReportNotice(const QString& text) {
-  return text.startsWith(QStringLiteral("Новые строки в протоколе"));
-}
-
 }  // namespace
 
 void BuildLowerTabs(TabStrip& tabs) {
   tabs.Clear();
-  tabs.Add(Tab{QStringLiteral("Help"), QStringLiteral("Справка"), QString(), QString(), QStringLiteral("Help")});
-  tabs.Add(Tab{QStringLiteral("Err"), QStringLiteral("Ошибки"), QString(), QString(), QStringLiteral("Err")});
-  tabs.Add(Tab{kReportPane, kReportCaption, QString(), QString(), kReportPane});
+  tabs.Add(Tab{QStringLiteral("Help"), QCoreApplication::translate("LowerPanes", "Справка"),
+               QString(), QString(), QStringLiteral("Help")});
+  tabs.Add(Tab{QStringLiteral("Err"), QCoreApplication::translate("LowerPanes", "Ошибки"),
+               QString(), QString(), QStringLiteral("Err")});
+  tabs.Add(Tab{kReportPane, ReportCaption(), QString(), QString(), kReportPane});
   tabs.Select(1);
 }
 
@@ -47,7 +58,9 @@ void OnLowerTabClick(WindowModel& window) {
   window.lowerPanes.Show(tab ? tab->image : QString());
   const bool errorsShown = window.lowerPanes.Shown() == QLatin1String("Err");
   if (errorsShown && !window.fg2.Entries().empty() && !window.fg2.Entries().front().message.isEmpty()) {
-    window.StatusBar1.SetPanel(1, kErrorsHint);
+    window.StatusBar1.SetPanel(
+        1, QCoreApplication::translate("LowerPanes",
+                                       "Для показа ошибки выберите строку таблицы Ошибки"));
   } else if (!errorsShown) {
     window.StatusBar1.SetPanel(1, QString());
   }
@@ -64,13 +77,9 @@ void NoteReportLine(WindowModel& window) {
   const int count = window.lowerPanes.UnseenReportLines() + 1;
   window.lowerPanes.SetUnseenReportLines(count);
   if (const int tab = ReportTab(window)) {
-    window.Tabs2.SetCaption(tab, QStringLiteral("%1 (%2)").arg(kReportCaption).arg(count));
+    window.Tabs2.SetCaption(tab, QStringLiteral("%1 (%2)").arg(ReportCaption()).arg(count));
   }
-  window.StatusBar1.SetPanel(
-      1, QStringLiteral("Новые строки в протоколе: %1. Они на вкладке \"%2\" внизу окна (кнопка "
-                        "\"Нижние вкладки\")")
-             .arg(count)
-             .arg(kReportCaption));
+  window.StatusBar1.SetPanel(1, ReportNotice(count));
 }
 
 void NoteReportInView(WindowModel& window) {
@@ -78,10 +87,12 @@ void NoteReportInView(WindowModel& window) {
 }
 
 void ForgetReportLines(WindowModel& window) {
-  if (window.lowerPanes.UnseenReportLines() == 0) return;
+  const int count = window.lowerPanes.UnseenReportLines();
+  if (count == 0) return;
   window.lowerPanes.SetUnseenReportLines(0);
-  if (const int tab = ReportTab(window)) window.Tabs2.SetCaption(tab, kReportCaption);
-  if (IsReportNotice(window.StatusBar1.Panel(1))) window.StatusBar1.SetPanel(1, QString());
+  if (const int tab = ReportTab(window)) window.Tabs2.SetCaption(tab, ReportCaption());
+  // Only the notice of these lines goes; whatever the status bar told since stays.
+  if (window.StatusBar1.Panel(1) == ReportNotice(count)) window.StatusBar1.SetPanel(1, QString());
 }
 
 QString HelpPageOf(TableContext& ctx, const QString& section) {

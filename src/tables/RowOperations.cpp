@@ -16,6 +16,7 @@
 #include "tables/WindowModel.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <map>
@@ -61,7 +62,7 @@ int NumberNewRow(Grid& grid, int row) {
   return numbered;
 }
 
-void ClearRange(TableContext& ctx, const QString& stepName) {
+void ClearRange(TableContext& ctx, const char* stepName) {
   // Left open by the rules of the table and chosen here: a read-only table and the numbers
   // that identify rows are not the user's to clear, as they are not the user's to paste over.
   if (IsTableReadOnly(ctx)) return;
@@ -80,14 +81,15 @@ void ClearRange(TableContext& ctx, const QString& stepName) {
 
 // The question before a delete, naming the rows of other tables the links take with it.
 QString DeleteQuestion(TableContext& ctx, int first, int last) {
-  QString question = QStringLiteral("Удалить выбранные записи?");
+  QString question = QCoreApplication::translate("RowOperations", "Удалить выбранные записи?");
   TableData after = ctx.window.fg1.Data();
   after.RemoveRows(first, last - first + 1);
   const UnlinkedRows found = FindUnlinkedRows(ctx, &after);
   std::map<int, int> counts;
   for (const auto& [index, removal] : found.removals) counts[index] += int(removal.rows.size());
   if (counts.empty()) return question;
-  question += QStringLiteral("\n\nПо связям будут удалены и строки других таблиц:");
+  question += QCoreApplication::translate("RowOperations",
+                                          "\n\nПо связям будут удалены и строки других таблиц:");
   const QString tablesIni = TablesIniPath(ctx.installationFolder);
   for (const auto& [index, count] : counts) {
     const QString key = ctx.tables.catalogue.TableKeys[size_t(index)];
@@ -184,10 +186,13 @@ namespace {
 
 // What a paste did, in the status bar: refused cells are never left unsaid.
 PasteOutcome TellPaste(TableContext& ctx, PasteOutcome outcome) {
-  QString told = QStringLiteral("Вставлено ячеек: %1").arg(outcome.pasted);
+  QString told =
+      QCoreApplication::translate("RowOperations", "Вставлено ячеек: %1").arg(outcome.pasted);
   if (outcome.refused > 0) {
-    told += QStringLiteral("; не принято: %1 (таблица или колонка только для чтения, номер "
-                           "существующей строки или место за последней колонкой)")
+    told += QCoreApplication::translate(
+                "RowOperations",
+                "; не принято: %1 (таблица или колонка только для чтения, номер "
+                "существующей строки или место за последней колонкой)")
                 .arg(outcome.refused);
   }
   ctx.window.StatusBar1.SetPanel(1, told);

@@ -3,6 +3,7 @@
 #include "app/TextFiles.h"
 #include "tables/TableData.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,7 +25,7 @@ constexpr qsizetype kClosingLineEnd = 2;
 QString ReadWholeTable(TableData& data, const QString& path, int columns) {
   QString reason;
   if (QFileInfo(path).size() > kMaxTableFileBytes) {
-    reason = QStringLiteral("файл больше 1 ГБ");
+    reason = QCoreApplication::translate("TableFiles", "файл больше 1 ГБ");
   } else {
     try {
       QByteArray text = ReadWholeFileBytes(path);
@@ -34,11 +35,14 @@ QString ReadWholeTable(TableData& data, const QString& path, int columns) {
         data.FillFromLines(std::move(text), int(std::max<qsizetype>(lines, 1)), columns);
         return QString();
       }
-      reason = QStringLiteral("в нём %1 строк, а таблица может иметь не больше %2").arg(lines).arg(maxRows);
+      reason = QCoreApplication::translate("TableFiles",
+                                           "в нём %1 строк, а таблица может иметь не больше %2")
+                   .arg(lines)
+                   .arg(maxRows);
     } catch (const std::bad_alloc&) {
-      reason = QStringLiteral("не хватило памяти");
+      reason = QCoreApplication::translate("TableFiles", "не хватило памяти");
     } catch (const std::length_error&) {
-      reason = QStringLiteral("не хватило памяти");
+      reason = QCoreApplication::translate("TableFiles", "не хватило памяти");
     }
   }
   data.Reset(1, columns);
@@ -51,8 +55,10 @@ QString ReadWholeTable(TableData& data, const QString& path, int columns) {
 QString ReadTableText(TableData& data, const QString& path) {
   const QString reason = ReadWholeTable(data, path, data.ColumnCount());
   if (reason.isEmpty()) return reason;
-  return QStringLiteral("Таблица из файла %1 не загружена: %2. Файл оставлен как есть, и пока "
-                        "таблица открыта, она в него не сохраняется.")
+  return QCoreApplication::translate(
+             "TableFiles",
+             "Таблица из файла %1 не загружена: %2. Файл оставлен как есть, и пока "
+             "таблица открыта, она в него не сохраняется.")
       .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -77,8 +83,10 @@ bool SaveTableData(const TableData& data, const QString& path, TextFileWriter& w
 QString LoadScratchTable(TableData& data, const QString& path, int columns) {
   const QString reason = ReadWholeTable(data, path, columns - 1);
   if (reason.isEmpty()) return reason;
-  return QStringLiteral("Файл таблицы %1 не прочитан: %2. Связи с этой таблицей не обновлены, "
-                        "файл оставлен как есть.")
+  return QCoreApplication::translate(
+             "TableFiles",
+             "Файл таблицы %1 не прочитан: %2. Связи с этой таблицей не обновлены, "
+             "файл оставлен как есть.")
       .arg(QDir::toNativeSeparators(path), reason);
 }
 

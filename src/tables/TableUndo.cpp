@@ -11,6 +11,8 @@
 #include "tables/ValueChecks.h"
 #include "tables/WindowModel.h"
 
+#include <QCoreApplication>
+
 namespace trellis {
 namespace {
 
@@ -94,27 +96,31 @@ bool ApplyStep(TableContext& ctx, const EditStep* step, bool forward) {
   // The working files then agree with one another, as the command left them.
   if (filesChanged) SaveCurrentTable(ctx);
   ctx.project.projectSaved = false;
-  QString told = (forward ? QStringLiteral("Повторено: ") : QStringLiteral("Отменено: ")) + step->name;
-  if (!complete) told += QStringLiteral(" (не во всех таблицах — см. протокол)");
+  QString told = (forward ? QCoreApplication::translate("TableUndo", "Повторено: ")
+                          : QCoreApplication::translate("TableUndo", "Отменено: ")) +
+                 step->name;
+  if (!complete) {
+    told += QCoreApplication::translate("TableUndo", " (не во всех таблицах — см. протокол)");
+  }
   ctx.window.StatusBar1.SetPanel(1, told);
   return true;
 }
 
 }  // namespace
 
-void RecordEdit(TableContext& ctx, const QString& name, std::vector<TableEditOp> shownOps,
+void RecordEdit(TableContext& ctx, const char* name, std::vector<TableEditOp> shownOps,
                 std::vector<TableEditList> linked) {
   std::erase_if(shownOps, ChangesNothing);
   RecheckEdited(ctx, shownOps);
   if (shownOps.empty() && linked.empty()) return;
   EditStep step;
-  step.name = name;
+  step.name = QCoreApplication::translate("TableUndo", name);
   step.tables.push_back(TableEditList{ShownExtension(ctx), ctx.window.fg1.Cols(), std::move(shownOps)});
   for (TableEditList& table : linked) step.tables.push_back(std::move(table));
   ctx.tables.history.Push(std::move(step));
 }
 
-void RecordCellBlock(TableContext& ctx, const QString& name, CellBlockEdit block) {
+void RecordCellBlock(TableContext& ctx, const char* name, CellBlockEdit block) {
   FinishCellBlock(block, ctx.window.fg1.Data());
   std::vector<TableEditOp> ops;
   ops.emplace_back(std::move(block));
@@ -135,8 +141,11 @@ void ShowHistoryOnToolbar(Toolbar& toolbar, const EditHistory& history) {
                                     : QStringLiteral("%1: %2 (%3)").arg(action, step, keys);
     toolbar.Replace(position, std::move(button));
   };
-  show(QStringLiteral("undo"), QStringLiteral("Отменить"), QStringLiteral("Ctrl+Z"), history.UndoName());
-  show(QStringLiteral("redo"), QStringLiteral("Повторить"), QStringLiteral("Ctrl+Y"), history.RedoName());
+  // The buttons' own names, as the main toolbar gives them.
+  show(QStringLiteral("undo"), QCoreApplication::translate("MainToolbar", "Отменить"),
+       QStringLiteral("Ctrl+Z"), history.UndoName());
+  show(QStringLiteral("redo"), QCoreApplication::translate("MainToolbar", "Повторить"),
+       QStringLiteral("Ctrl+Y"), history.RedoName());
 }
 
 }  // namespace trellis

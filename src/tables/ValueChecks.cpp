@@ -11,6 +11,8 @@
 #include "tables/ValueLists.h"
 #include "tables/WindowModel.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -31,17 +33,23 @@ QString ValueProblem(const ColumnSpec& column, const QString& value) {
   if (IsClosedList(column)) {
     QString item = value;
     if (item.endsWith(kImageItemSuffix)) item.chop(kImageItemSuffix.size());
-    return IsInList(item, column.list) ? QString()
-                                       : QStringLiteral("«%1» нет в списке колонки").arg(item.trimmed());
+    return IsInList(item, column.list)
+               ? QString()
+               : QCoreApplication::translate("ValueChecks", "«%1» нет в списке колонки")
+                     .arg(item.trimmed());
   }
   if (column.IsIdentifier() && column.editorKind == EditorKind::TextBox) {
     const auto number = ParseLocaleNumber(value);
-    return number && std::floor(*number) == *number ? QString()
-                                                    : QStringLiteral("«%1» — не целое число").arg(value);
+    return number && std::floor(*number) == *number
+               ? QString()
+               : QCoreApplication::translate("ValueChecks", "«%1» — не целое число").arg(value);
   }
   if (column.HoldsNumbers() && !ParseLocaleNumber(value)) {
-    return value.contains(u'.') ? QStringLiteral("«%1» — не число (дробная часть пишется через запятую)").arg(value)
-                                : QStringLiteral("«%1» — не число").arg(value);
+    return value.contains(u'.')
+               ? QCoreApplication::translate(
+                     "ValueChecks", "«%1» — не число (дробная часть пишется через запятую)")
+                     .arg(value)
+               : QCoreApplication::translate("ValueChecks", "«%1» — не число").arg(value);
   }
   return QString();
 }
@@ -81,7 +89,8 @@ QString ValueChecks::Problem(const Grid& grid, int row, int column) const {
   if (reference == references_.end() || reference->second.keys.contains(grid.Data().CellBytes(row, column).toByteArray())) {
     return QString();
   }
-  return QStringLiteral("строки «%1» нет в таблице «%2»").arg(value, reference->second.tableName);
+  return QCoreApplication::translate("ValueChecks", "строки «%1» нет в таблице «%2»")
+      .arg(value, reference->second.tableName);
 }
 
 void RecheckValues(TableContext& ctx, int r1, int c1, int r2, int c2) {
@@ -112,8 +121,10 @@ void TellCurrentValueProblem(TableContext& ctx) {
   const Grid& grid = ctx.window.fg1;
   const QString problem = ctx.tables.valueChecks.Problem(grid, grid.Row(), grid.Col());
   if (problem.isEmpty()) return;
-  ctx.window.StatusBar1.SetPanel(
-      1, QStringLiteral("Строка %1, «%2»: %3").arg(grid.Row()).arg(ColumnTitle(*grid.Column(grid.Col())), problem));
+  ctx.window.StatusBar1.SetPanel(1,
+                                 QCoreApplication::translate("ValueChecks", "Строка %1, «%2»: %3")
+                                     .arg(grid.Row())
+                                     .arg(ColumnTitle(*grid.Column(grid.Col())), problem));
 }
 
 void RecheckAllValues(TableContext& ctx) {

@@ -24,7 +24,9 @@ std::vector<ErrorEntry> ErrorList::Entries() const {
       }
     }
   }
-  if (left > 0) all.push_back(ErrorEntry{QStringLiteral("…и еще значений с ошибками: %1").arg(left), {}, {}, {}, {}, {}});
+  if (left > 0) {
+    all.push_back(ErrorEntry{tr("…и еще значений с ошибками: %1").arg(left), {}, {}, {}, {}, {}});
+  }
   return all;
 }
 

@@ -79,6 +79,9 @@ void CommandDispatch::MenuClick(int position, int item) {
     if (menu.key == QLatin1String("vb")) app_.seams->ExportProgram();
   } else if (button.key == QLatin1String("open")) {
     OpenRecent(menu.text);
+  } else if (button.key == QLatin1String("sort")) {
+    TableContext ctx = app_.Tables();
+    SortSelection(ctx, menu.key == QLatin1String("sortasc") ? SortOrder::Ascending : SortOrder::Descending);
   }
 }
 

@@ -18,20 +18,20 @@ FindReplaceDialog::FindReplaceDialog(ApplicationContext& app, QWidget* parent)
   setModal(false);
   find_ = new QLineEdit(this);
   replacement_ = new QLineEdit(this);
-  replacementLabel_ = new QLabel(QStringLiteral("Заменить на:"), this);
-  matchCase_ = new QCheckBox(QStringLiteral("Учитывать регистр"), this);
-  wholeCell_ = new QCheckBox(QStringLiteral("Ячейка целиком"), this);
+  replacementLabel_ = new QLabel(tr("Заменить на:"), this);
+  matchCase_ = new QCheckBox(tr("Учитывать регистр"), this);
+  wholeCell_ = new QCheckBox(tr("Ячейка целиком"), this);
   result_ = new QLabel(this);
   result_->setWordWrap(true);
 
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("Найти:"), find_);
+  fields->addRow(tr("Найти:"), find_);
   fields->addRow(replacementLabel_, replacement_);
   auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-  QPushButton* findNext = buttons->addButton(QStringLiteral("Найти далее"), QDialogButtonBox::ActionRole);
-  replaceOne_ = buttons->addButton(QStringLiteral("Заменить"), QDialogButtonBox::ActionRole);
-  replaceAll_ = buttons->addButton(QStringLiteral("Заменить все"), QDialogButtonBox::ActionRole);
-  buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
+  QPushButton* findNext = buttons->addButton(tr("Найти далее"), QDialogButtonBox::ActionRole);
+  replaceOne_ = buttons->addButton(tr("Заменить"), QDialogButtonBox::ActionRole);
+  replaceAll_ = buttons->addButton(tr("Заменить все"), QDialogButtonBox::ActionRole);
+  buttons->addButton(tr("Закрыть"), QDialogButtonBox::RejectRole);
   findNext->setDefault(true);
 
   auto* left = new QVBoxLayout;
@@ -53,7 +53,7 @@ FindReplaceDialog::FindReplaceDialog(ApplicationContext& app, QWidget* parent)
 }
 
 void FindReplaceDialog::Open(bool replace) {
-  setWindowTitle(replace ? QStringLiteral("Замена") : QStringLiteral("Поиск"));
+  setWindowTitle(replace ? tr("Замена") : tr("Поиск"));
   for (QWidget* w : std::initializer_list<QWidget*>{replacementLabel_, replacement_, replaceOne_, replaceAll_}) {
     w->setVisible(replace);
   }
@@ -78,12 +78,12 @@ void FindReplaceDialog::FindNext() {
   Grid& grid = app_.window.fg1;
   const std::optional<CellPlace> found = FindNextCell(grid, Request(), CellPlace{grid.Row(), grid.Col()});
   if (!found) {
-    Tell(QStringLiteral("Не найдено: «%1»").arg(find_->text()));
+    Tell(tr("Не найдено: «%1»").arg(find_->text()));
     return;
   }
   grid.SelectCell(found->row, found->column);
   grid.EnsureRowVisible(found->row);
-  Tell(QStringLiteral("Найдено: строка %1, колонка %2").arg(found->row).arg(found->column));
+  Tell(tr("Найдено: строка %1, колонка %2").arg(found->row).arg(found->column));
 }
 
 void FindReplaceDialog::ReplaceOne() {
@@ -95,8 +95,7 @@ void FindReplaceDialog::ReplaceOne() {
 void FindReplaceDialog::ReplaceEverywhere() {
   TableContext ctx = app_.Tables();
   const int count = ReplaceAll(ctx, Request(), replacement_->text());
-  Tell(count > 0 ? QStringLiteral("Заменено ячеек: %1").arg(count)
-                 : QStringLiteral("Не найдено: «%1»").arg(find_->text()));
+  Tell(count > 0 ? tr("Заменено ячеек: %1").arg(count) : tr("Не найдено: «%1»").arg(find_->text()));
 }
 
 }  // namespace trellis

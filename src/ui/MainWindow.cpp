@@ -414,9 +414,8 @@ void MainWindow::Load() {
     rtbHelp_->clear();
     w.ProgressBar1.SetVisible(false);
     w.lowerPanes.Show(QStringLiteral("Help"));
-    fg2_->setHorizontalHeaderLabels({QStringLiteral("Ошибка, замечание"), QStringLiteral("№ табл."),
-                                     QStringLiteral("Таблица"), QStringLiteral("Ряд"),
-                                     QStringLiteral("Колонка")});
+    fg2_->setHorizontalHeaderLabels(
+        {tr("Ошибка, замечание"), tr("№ табл."), tr("Таблица"), tr("Ряд"), tr("Колонка")});
 
     const bool down = app_.settings.GetSetting(ProgramTitle(), u"main", u"down", QStringLiteral("1")) ==
                       QLatin1String("1");
@@ -428,7 +427,7 @@ void MainWindow::Load() {
     KeepTitleBarOnScreen(big);
     ActivateMainWindow();
   } catch (const std::exception& error) {
-    app_.prompter.Ask(Message{QStringLiteral("Ошибка загрузки ") + DescriptionOf(error), ProgramTitle(),
+    app_.prompter.Ask(Message{tr("Ошибка загрузки ") + DescriptionOf(error), ProgramTitle(),
                               MessageButtons::Ok, MessageIcon::None});
   }
 }

@@ -13,6 +13,7 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -74,7 +75,9 @@ void ProgramServices::KeepForRecovery() {
   try {
     trellis::KeepForRecovery(ctx);
   } catch (const std::exception& error) {
-    app_.window.Report1.Append(QStringLiteral("Данные для восстановления не записаны: ") + DescriptionOf(error));
+    app_.window.Report1.Append(
+        QCoreApplication::translate("ProgramServices", "Данные для восстановления не записаны: ") +
+        DescriptionOf(error));
   }
 }
 
@@ -83,8 +86,10 @@ void ProgramServices::RecoverProject(const RecoveryRecord& record) {
   try {
     trellis::RecoverProject(ctx, record);
   } catch (const std::exception& error) {
-    app_.prompter.Ask(Message{QStringLiteral("Проект не восстановлен: ") + DescriptionOf(error), ProgramTitle(),
-                              MessageButtons::Ok, MessageIcon::Critical});
+    app_.prompter.Ask(
+        Message{QCoreApplication::translate("ProgramServices", "Проект не восстановлен: ") +
+                    DescriptionOf(error),
+                ProgramTitle(), MessageButtons::Ok, MessageIcon::Critical});
   }
   ResetResults();
 }

@@ -23,10 +23,11 @@ SplashWindow::SplashWindow(QWidget* parent)
   titleFont.setPointSize(30);
   titleFont.setBold(true);
   title->setFont(titleFont);
-  auto* version = new QLabel(QStringLiteral("Версия %1").arg(QCoreApplication::applicationVersion()), this);
-  auto* purpose = new QLabel(QStringLiteral("Расчетные модели строительных конструкций"), this);
+  auto* version = new QLabel(tr("Версия %1").arg(QCoreApplication::applicationVersion()), this);
+  auto* purpose = new QLabel(tr("Расчетные модели строительных конструкций"), this);
   auto* link = new QLabel(QStringLiteral("<a href=\"https://www.gnu.org/licenses/gpl-3.0.html\" "
-                                         "style=\"color:#cfe3ff\">Свободная программа, GPL-3.0</a>"),
+                                         "style=\"color:#cfe3ff\">%1</a>")
+                              .arg(tr("Свободная программа, GPL-3.0")),
                           this);
   link->setOpenExternalLinks(true);
   for (QLabel* label : {title, version, purpose, link}) label->setStyleSheet(label == link ? QString() : QStringLiteral("color: white;"));

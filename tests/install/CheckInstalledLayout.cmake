@@ -23,7 +23,9 @@ foreach(path
     lib/trellis/Tables.ini lib/trellis/Servers.ini lib/trellis/Buttons.ini lib/trellis/Help/index.htm
     share/applications/trellis.desktop share/applications/trellis-cad.desktop
     share/mime/packages/trellis.xml share/icons/hicolor/scalable/apps/trellis.svg
-    share/icons/hicolor/16x16/apps/trellis.png share/icons/hicolor/256x256/apps/trellis.png)
+    share/icons/hicolor/16x16/apps/trellis.png share/icons/hicolor/256x256/apps/trellis.png
+    lib/trellis/translations/trellis_en.qm lib/trellis/translations/trellis-cad_en.qm
+    lib/trellis/translations/trellis-macros_en.qm)
   if(NOT EXISTS "${prefix}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
   endif()
@@ -55,6 +57,13 @@ file(WRITE "${WORK}/project/P.d01" "")
 run("${prefix}/bin/trellis" --calculate "${WORK}/project/P.d01")
 if(NOT code EQUAL 1 OR NOT err MATCHES "Закрепления")
   message(FATAL_ERROR "the installed program did not check the project (${code}): ${out}${err}")
+endif()
+
+# An English locale gets the English translation installed with it.
+run("${CMAKE_COMMAND}" -E env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
+    "${prefix}/bin/trellis" --calculate "${WORK}/project/P.d01")
+if(NOT err MATCHES "Calculation failed: the structural model has errors")
+  message(FATAL_ERROR "the installed program did not speak English in an English locale: ${err}")
 endif()
 
 run(cpack -G DEB --config "${BUILD}/CPackConfig.cmake" -B "${WORK}/package")

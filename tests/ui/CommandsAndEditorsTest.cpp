@@ -327,6 +327,14 @@ TEST_F(Commands, SpreadsheetKeysEditUndoFindAndReplaceThroughTheGrid) {
   QTest::keyClick(focused(), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(Cell(1, 2), "B25-1");
 
+  // The sort button's menu sorts either way.
+  CommandDispatch dispatch(*app_, {});
+  app_->window.fg1.SetSelection(1, 3, 2, 3);
+  dispatch.MenuClick(app_->window.Toolbar1.Find(QStringLiteral("sort")), 2);
+  EXPECT_EQ(Cell(1, 3), "206000");
+  dispatch.MenuClick(app_->window.Toolbar1.Find(QStringLiteral("sort")), 1);
+  EXPECT_EQ(Cell(1, 3), "30000");
+
   // Find goes from cell to cell; replace changes every matching cell as one step.
   QTest::keyClick(focused(), Qt::Key_H, Qt::ControlModifier);
   auto* dialog = window_->findChild<FindReplaceDialog*>();

@@ -33,6 +33,7 @@ TEST(ProgramLanguage, RussianByDefaultEnglishWhenTheLocaleAsks) {
   EXPECT_TRUE(english.IsEnglish());
   EXPECT_EQ(english.InstalledCount(), 3);  // the window's, the drawing host's, the macros'
   EXPECT_EQ(CancelText(), QStringLiteral("Cancel"));
+  EXPECT_EQ(QCoreApplication::translate("MainToolbar", "Отменить"), QStringLiteral("Undo"));
 }
 
 }  // namespace

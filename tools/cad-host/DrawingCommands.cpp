@@ -99,13 +99,13 @@ void DrawingCommands::SetDocument(std::shared_ptr<HostDocument> document) {
 
 QString DrawingCommands::CommandName() const {
   switch (command_) {
-    case Command::Line: return QStringLiteral("Отрезок");
-    case Command::Polyline: return QStringLiteral("Полилиния");
-    case Command::Point: return QStringLiteral("Точка");
-    case Command::Erase: return QStringLiteral("Стереть");
-    case Command::Move: return QStringLiteral("Перенести");
-    case Command::Copy: return QStringLiteral("Копировать");
-    case Command::Zoom: return QStringLiteral("Показать");
+    case Command::Line: return tr("Отрезок");
+    case Command::Polyline: return tr("Полилиния");
+    case Command::Point: return tr("Точка");
+    case Command::Erase: return tr("Стереть");
+    case Command::Move: return tr("Перенести");
+    case Command::Copy: return tr("Копировать");
+    case Command::Zoom: return tr("Показать");
     case Command::None: break;
   }
   return QString();
@@ -113,28 +113,27 @@ QString DrawingCommands::CommandName() const {
 
 QString DrawingCommands::Prompt() const {
   if (pick_) {
-    return QStringLiteral("Выберите объекты (выбрано: %1):").arg(pick_->Picked().size());
+    return tr("Выберите объекты (выбрано: %1):").arg(pick_->Picked().size());
   }
   switch (phase_) {
     case Phase::Objects:
-      if (command_ == Command::None) return QStringLiteral("Команда:");
-      return QStringLiteral("Выберите объекты (выбрано: %1):").arg(selection_.size());
+      if (command_ == Command::None) return tr("Команда:");
+      return tr("Выберите объекты (выбрано: %1):").arg(selection_.size());
     case Phase::FirstPoint:
-      if (command_ == Command::Point) return QStringLiteral("Укажите точку:");
-      return QStringLiteral("Первая точка:");
+      if (command_ == Command::Point) return tr("Укажите точку:");
+      return tr("Первая точка:");
     case Phase::NextPoint:
-      if (command_ == Command::Point) return QStringLiteral("Укажите точку или <Выход>:");
+      if (command_ == Command::Point) return tr("Укажите точку или <Выход>:");
       if (command_ == Command::Polyline) {
-        return QStringLiteral("Следующая точка или [Замкнуть/Отменить] <Выход>:");
+        return tr("Следующая точка или [Замкнуть/Отменить] <Выход>:");
       }
-      return QStringLiteral("Следующая точка или [Отменить] <Выход>:");
+      return tr("Следующая точка или [Отменить] <Выход>:");
     case Phase::BasePoint:
-      return QStringLiteral("Базовая точка:");
+      return tr("Базовая точка:");
     case Phase::SecondPoint:
-      return command_ == Command::Copy ? QStringLiteral("Вторая точка или <Выход>:")
-                                       : QStringLiteral("Вторая точка:");
+      return command_ == Command::Copy ? tr("Вторая точка или <Выход>:") : tr("Вторая точка:");
     case Phase::Option:
-      return QStringLiteral("Показать [Границы] <Границы>:");
+      return tr("Показать [Границы] <Границы>:");
   }
   return QString();
 }
@@ -243,20 +242,20 @@ void DrawingCommands::Submit(const QString& text) {
   // Commands written for an English host come with a leading underscore.
   if (word.size() > 1 && word.startsWith(u'_')) word = word.mid(1);
   if (pick_) {
-    Say(QStringLiteral("Укажите объекты на чертеже; Enter - готово, Esc - отмена."));
+    Say(tr("Укажите объекты на чертеже; Enter - готово, Esc - отмена."));
     return;
   }
   if (!document_) return;
   switch (command_) {
     case Command::None:
-      if (!Starts(word)) Say(QStringLiteral("Неизвестная команда \"%1\".").arg(words.front()));
+      if (!Starts(word)) Say(tr("Неизвестная команда \"%1\".").arg(words.front()));
       return;
     case Command::Zoom:
       if (IsOneOf(word, {u"Г", u"E", u"ГРАНИЦЫ", u"EXTENTS", u"В", u"A", u"ВСЕ", u"ALL"})) {
         canvas_.ZoomExtents();
         End();
       } else {
-        Say(QStringLiteral("Неверный параметр."));
+        Say(tr("Неверный параметр."));
       }
       return;
     default:
@@ -267,7 +266,7 @@ void DrawingCommands::Submit(const QString& text) {
       SetSelection(Pickable());
       Show();
     } else {
-      Say(QStringLiteral("Укажите объекты на чертеже; Enter - готово."));
+      Say(tr("Укажите объекты на чертеже; Enter - готово."));
     }
     return;
   }
@@ -293,7 +292,7 @@ void DrawingCommands::Submit(const QString& text) {
   if (phase_ == Phase::NextPoint && command_ == Command::Polyline &&
       IsOneOf(word, {u"З", u"C", u"ЗАМКНУТЬ", u"CLOSE"})) {
     if (points_.size() < 3) {
-      Say(QStringLiteral("Для замыкания нужны три точки."));
+      Say(tr("Для замыкания нужны три точки."));
       return;
     }
     BeginStep(CommandName());
@@ -303,7 +302,7 @@ void DrawingCommands::Submit(const QString& text) {
   }
   const auto typed = ParseTypedPoint(word);
   if (!typed) {
-    Say(QStringLiteral("Нужна точка (x,y,z, x,y или @dx,dy,dz) или параметр."));
+    Say(tr("Нужна точка (x,y,z, x,y или @dx,dy,dz) или параметр."));
     return;
   }
   const Point3 offset =
@@ -368,7 +367,7 @@ void DrawingCommands::Point(const Point3& point) {
 
 void DrawingCommands::ObjectsChosen() {
   if (selection_.empty()) {
-    Say(QStringLiteral("Нет выбранных объектов."));
+    Say(tr("Нет выбранных объектов."));
     End();
     return;
   }
@@ -381,7 +380,7 @@ void DrawingCommands::ObjectsChosen() {
       ++erased;
     }
     SetSelection({});
-    Say(QStringLiteral("Стёрто объектов: %1").arg(erased));
+    Say(tr("Стёрто объектов: %1").arg(erased));
     End();
     return;
   }
@@ -438,7 +437,7 @@ void DrawingCommands::Cancel() {
     Finish();
     return;
   }
-  Say(QStringLiteral("*Прервано*"));
+  Say(tr("*Прервано*"));
   End();
 }
 
@@ -509,14 +508,14 @@ void DrawingCommands::Undo() {
   if (command_ != Command::None) Cancel();
   DrawingHistory& history = document_->History();
   if (!history.CanUndo()) {
-    Say(QStringLiteral("Нечего отменять."));
+    Say(tr("Нечего отменять."));
     return;
   }
   const QString name = history.UndoName();
   history.Undo();
   std::erase_if(selection_, [](const auto& entity) { return entity->Erased(); });
   canvas_.SetSelection(selection_);
-  Say(QStringLiteral("Отменено: %1").arg(name));
+  Say(tr("Отменено: %1").arg(name));
   Show();
 }
 
@@ -525,14 +524,14 @@ void DrawingCommands::Redo() {
   if (command_ != Command::None) Cancel();
   DrawingHistory& history = document_->History();
   if (!history.CanRedo()) {
-    Say(QStringLiteral("Нечего повторять."));
+    Say(tr("Нечего повторять."));
     return;
   }
   const QString name = history.RedoName();
   history.Redo();
   std::erase_if(selection_, [](const auto& entity) { return entity->Erased(); });
   canvas_.SetSelection(selection_);
-  Say(QStringLiteral("Повторено: %1").arg(name));
+  Say(tr("Повторено: %1").arg(name));
   Show();
 }
 
@@ -557,15 +556,16 @@ EntityList DrawingCommands::Pick(const EntityList& candidates) {
   pick_ = &session;
   pickLoop_ = &loop;
   canvas_.SetSelection({});
-  Say(QStringLiteral("Программа просит выбрать объекты. Enter или правая кнопка - готово, "
-                     "Esc - отмена."));
+  Say(
+      tr("Программа просит выбрать объекты. Enter или правая кнопка - готово, "
+         "Esc - отмена."));
   Show();
   loop.exec();
   pick_ = nullptr;
   pickLoop_ = nullptr;
   canvas_.SetSelection(selection_);
-  Say(session.Picked().empty() ? QStringLiteral("Выбор отменён.")
-                               : QStringLiteral("Выбрано объектов: %1").arg(session.Picked().size()));
+  Say(session.Picked().empty() ? tr("Выбор отменён.")
+                               : tr("Выбрано объектов: %1").arg(session.Picked().size()));
   Show();
   return session.Picked();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -12,7 +13,9 @@ namespace trellis::cadhost {
 // Each change records how to take it back and how to make it again.
 class DrawingHistory {
  public:
-  static QString ProgramStepName() { return QStringLiteral("Изменения из программы"); }
+  static QString ProgramStepName() {
+    return QCoreApplication::translate("DrawingHistory", "Изменения из программы");
+  }
 
   // Opens the step of a user command; changes until End belong to it.
   void Begin(const QString& name);

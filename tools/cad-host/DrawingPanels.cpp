@@ -53,11 +53,11 @@ QIcon AciSwatch(int index) {
 }
 
 AciColorDialog::AciColorDialog(int current, QWidget* parent) : QDialog(parent), chosen_(current) {
-  setWindowTitle(QStringLiteral("Выбор цвета"));
+  setWindowTitle(tr("Выбор цвета"));
   auto* layout = new QVBoxLayout(this);
   auto* chosenLabel = new QLabel(this);
   const auto describe = [chosenLabel](int index) {
-    chosenLabel->setText(QStringLiteral("Цвет: %1").arg(index));
+    chosenLabel->setText(tr("Цвет: %1").arg(index));
   };
   describe(current);
   const auto swatch = [this, describe](int index) {
@@ -86,10 +86,10 @@ AciColorDialog::AciColorDialog(int current, QWidget* parent) : QDialog(parent), 
   layout->addLayout(hues);
   auto* standard = new QHBoxLayout;
   standard->setSpacing(2);
-  standard->addWidget(new QLabel(QStringLiteral("Основные:"), this));
+  standard->addWidget(new QLabel(tr("Основные:"), this));
   for (int index = 1; index <= 9; ++index) standard->addWidget(swatch(index));
   standard->addSpacing(12);
-  standard->addWidget(new QLabel(QStringLiteral("Серые:"), this));
+  standard->addWidget(new QLabel(tr("Серые:"), this));
   for (int index = 250; index <= 255; ++index) standard->addWidget(swatch(index));
   standard->addStretch();
   layout->addLayout(standard);
@@ -105,20 +105,19 @@ AciColorDialog::AciColorDialog(int current, QWidget* parent) : QDialog(parent), 
 LayerPanel::LayerPanel(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
-  list_ = MakeList({QString(), QStringLiteral("Слой"), QStringLiteral("Вкл"),
-                    QStringLiteral("Цвет")},
-                   this);
+  list_ = MakeList({QString(), tr("Слой"), tr("Вкл"), tr("Цвет")}, this);
   list_->header()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
   list_->header()->setStretchLastSection(false);
   list_->setColumnWidth(kCurrentColumn, 24);
   list_->setColumnWidth(kOnColumn, 44);
   list_->setColumnWidth(kColorColumn, 64);
-  list_->setToolTip(QStringLiteral("Щелчок по цвету - выбрать цвет; двойной щелчок по имени - "
-                                   "сделать слой текущим"));
+  list_->setToolTip(
+      tr("Щелчок по цвету - выбрать цвет; двойной щелчок по имени - "
+         "сделать слой текущим"));
   layout->addWidget(list_);
   auto* buttons = new QHBoxLayout;
-  auto* add = new QPushButton(QStringLiteral("Новый слой"), this);
-  auto* current = new QPushButton(QStringLiteral("Сделать текущим"), this);
+  auto* add = new QPushButton(tr("Новый слой"), this);
+  auto* current = new QPushButton(tr("Сделать текущим"), this);
   buttons->addWidget(add);
   buttons->addWidget(current);
   layout->addLayout(buttons);
@@ -175,7 +174,7 @@ void LayerPanel::Refresh() {
       item->setCheckState(kOnColumn, layer->On() ? Qt::Checked : Qt::Unchecked);
       item->setIcon(kColorColumn, AciSwatch(layer->Color()));
       item->setText(kColorColumn, QString::number(layer->Color()));
-      item->setToolTip(kColorColumn, QStringLiteral("Щёлкните, чтобы выбрать цвет"));
+      item->setToolTip(kColorColumn, tr("Щёлкните, чтобы выбрать цвет"));
       if (layer->Name() == selected) list_->setCurrentItem(item);
     }
   }
@@ -190,8 +189,7 @@ void LayerPanel::ItemChanged(QTreeWidgetItem* item, int column) {
   if (layer->On() == on) return;
   // The list shows what the user clicked already: the next refresh compares with the layer.
   shown_.clear();
-  const HistoryStep step(document_->History(),
-                         on ? QStringLiteral("Включение слоя") : QStringLiteral("Отключение слоя"));
+  const HistoryStep step(document_->History(), on ? tr("Включение слоя") : tr("Отключение слоя"));
   layer->SetOn(on);
 }
 
@@ -201,30 +199,28 @@ void LayerPanel::ItemClicked(QTreeWidgetItem* item, int column) {
   if (!layer) return;
   AciColorDialog dialog(layer->Color(), this);
   if (dialog.exec() != QDialog::Accepted || dialog.Chosen() == layer->Color()) return;
-  const HistoryStep step(document_->History(), QStringLiteral("Цвет слоя"));
+  const HistoryStep step(document_->History(), tr("Цвет слоя"));
   layer->SetColor(dialog.Chosen());
 }
 
 void LayerPanel::NewLayer() {
   if (!document_) return;
   bool ok = false;
-  const QString name = QInputDialog::getText(this, QStringLiteral("Новый слой"),
-                                             QStringLiteral("Имя слоя:"), QLineEdit::Normal,
-                                             QString(), &ok)
+  const QString name = QInputDialog::getText(this, tr("Новый слой"), tr("Имя слоя:"),
+                                             QLineEdit::Normal, QString(), &ok)
                            .trimmed();
   if (!ok || name.isEmpty()) return;
   if (document_->Layers().Find(name)) {
-    QMessageBox::information(this, QStringLiteral("Новый слой"),
-                             QStringLiteral("Слой %1 уже есть.").arg(name));
+    QMessageBox::information(this, tr("Новый слой"), tr("Слой %1 уже есть.").arg(name));
     return;
   }
   try {
-    document_->History().Begin(QStringLiteral("Новый слой"));
+    document_->History().Begin(tr("Новый слой"));
     document_->Layers().Add(name);
     document_->History().End();
   } catch (const AutomationError& error) {
     document_->History().End();
-    QMessageBox::warning(this, QStringLiteral("Новый слой"), error.Reason());
+    QMessageBox::warning(this, tr("Новый слой"), error.Reason());
   }
 }
 
@@ -234,7 +230,7 @@ void LayerPanel::MakeCurrent() {
   try {
     document_->Variables().Set(QStringLiteral("CLAYER"), name);
   } catch (const AutomationError& error) {
-    QMessageBox::warning(this, QStringLiteral("Слои"), error.Reason());
+    QMessageBox::warning(this, tr("Слои"), error.Reason());
   }
   Refresh();
 }
@@ -242,11 +238,11 @@ void LayerPanel::MakeCurrent() {
 GroupPanel::GroupPanel(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
-  list_ = MakeList({QStringLiteral("Группа"), QStringLiteral("Объектов")}, this);
+  list_ = MakeList({tr("Группа"), tr("Объектов")}, this);
   list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   list_->header()->setStretchLastSection(false);
   list_->setColumnWidth(1, 72);
-  list_->setToolTip(QStringLiteral("Выберите группу, чтобы выделить её объекты"));
+  list_->setToolTip(tr("Выберите группу, чтобы выделить её объекты"));
   layout->addWidget(list_);
   connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
     if (!document_ || !item) return;

@@ -38,7 +38,9 @@ namespace {
 
 constexpr int kRecentFiles = 8;
 const QString kRecentKey = QStringLiteral("recentFiles");
-const QString kFileFilter = QStringLiteral("Чертежи DXF (*.dxf);;Все файлы (*)");
+// Built before a translator is installed: translated where the dialogs show it.
+const char* const kFileFilter =
+    QT_TRANSLATE_NOOP("trellis::cadhost::DrawingWindow", "Чертежи DXF (*.dxf);;Все файлы (*)");
 
 // A toolbar icon drawn in code, so the window needs no image plugins.
 QIcon DrawnIcon(const std::function<void(QPainter&)>& draw) {
@@ -134,8 +136,9 @@ DrawingWindow::DrawingWindow() {
   restoreState(settings->value(QStringLiteral("windowState")).toByteArray());
   FillRecent();
   commandLine_->SetPrompt(commands_->Prompt());
-  commandLine_->Append(QStringLiteral("Trellis CAD. Команды: ОТРЕЗОК, ПЛИНИЯ, ТОЧКА, СТЕРЕТЬ, "
-                                      "ПЕРЕНЕСТИ, КОПИРОВАТЬ, ОТМЕНИТЬ, ПОКАЗАТЬ."));
+  commandLine_->Append(
+      tr("Trellis CAD. Команды: ОТРЕЗОК, ПЛИНИЯ, ТОЧКА, СТЕРЕТЬ, "
+         "ПЕРЕНЕСТИ, КОПИРОВАТЬ, ОТМЕНИТЬ, ПОКАЗАТЬ."));
 }
 
 DrawingWindow::~DrawingWindow() = default;
@@ -148,27 +151,23 @@ void DrawingWindow::BuildActions() {
     connect(action, &QAction::triggered, this, slot);
     return action;
   };
-  newAction_ = make(QStringLiteral("&Создать"), QKeySequence::New, [this] { NewDrawing(); });
+  newAction_ = make(tr("&Создать"), QKeySequence::New, [this] { NewDrawing(); });
   newAction_->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-  openAction_ = make(QStringLiteral("&Открыть..."), QKeySequence::Open, [this] { OpenDrawing(); });
+  openAction_ = make(tr("&Открыть..."), QKeySequence::Open, [this] { OpenDrawing(); });
   openAction_->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-  saveAction_ = make(QStringLiteral("Со&хранить"), QKeySequence::Save, [this] { Save(); });
+  saveAction_ = make(tr("Со&хранить"), QKeySequence::Save, [this] { Save(); });
   saveAction_->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-  saveAsAction_ = make(QStringLiteral("Сохранить &как..."), QKeySequence::SaveAs,
-                       [this] { SaveAs(); });
-  quitAction_ = make(QStringLiteral("В&ыход"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-                     [this] { close(); });
+  saveAsAction_ = make(tr("Сохранить &как..."), QKeySequence::SaveAs, [this] { SaveAs(); });
+  quitAction_ = make(tr("В&ыход"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
-  undoAction_ = make(QStringLiteral("&Отменить"), QKeySequence::Undo,
-                     [this] { commands_->Undo(); });
+  undoAction_ = make(tr("&Отменить"), QKeySequence::Undo, [this] { commands_->Undo(); });
   undoAction_->setIcon(s->standardIcon(QStyle::SP_ArrowBack));
-  redoAction_ = make(QStringLiteral("&Повторить"), QKeySequence(Qt::CTRL | Qt::Key_Y),
-                     [this] { commands_->Redo(); });
+  redoAction_ =
+      make(tr("&Повторить"), QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { commands_->Redo(); });
   redoAction_->setIcon(s->standardIcon(QStyle::SP_ArrowForward));
   using Command = DrawingCommands::Command;
   // Delete reaches the canvas as a key (the command line keeps it for its text).
-  eraseAction_ = make(QStringLiteral("&Стереть"), QKeySequence(),
-                      [this] { commands_->Start(Command::Erase); });
+  eraseAction_ = make(tr("&Стереть"), QKeySequence(), [this] { commands_->Start(Command::Erase); });
   eraseAction_->setIcon(DrawnIcon([](QPainter& p) {
     p.setPen(QPen(QColor(40, 70, 120), 2));
     p.drawLine(QPointF(4, 18), QPointF(14, 8));
@@ -176,8 +175,8 @@ void DrawingWindow::BuildActions() {
     p.drawLine(QPointF(12, 12), QPointF(20, 20));
     p.drawLine(QPointF(20, 12), QPointF(12, 20));
   }));
-  moveAction_ = make(QStringLiteral("Пере&местить"), QKeySequence(),
-                     [this] { commands_->Start(Command::Move); });
+  moveAction_ =
+      make(tr("Пере&местить"), QKeySequence(), [this] { commands_->Start(Command::Move); });
   moveAction_->setIcon(DrawnIcon([](QPainter& p) {
     p.drawLine(QPointF(12, 3), QPointF(12, 21));
     p.drawLine(QPointF(3, 12), QPointF(21, 12));
@@ -186,32 +185,30 @@ void DrawingWindow::BuildActions() {
     p.drawPolyline(QPolygonF({QPointF(6, 9), QPointF(3, 12), QPointF(6, 15)}));
     p.drawPolyline(QPolygonF({QPointF(18, 9), QPointF(21, 12), QPointF(18, 15)}));
   }));
-  copyAction_ = make(QStringLiteral("&Копировать"), QKeySequence(),
-                     [this] { commands_->Start(Command::Copy); });
+  copyAction_ =
+      make(tr("&Копировать"), QKeySequence(), [this] { commands_->Start(Command::Copy); });
   copyAction_->setIcon(DrawnIcon([](QPainter& p) {
     p.drawRect(QRectF(3, 3, 11, 11));
     p.setPen(QPen(QColor(200, 80, 30), 2));
     p.drawRect(QRectF(10, 10, 11, 11));
   }));
-  selectAllAction_ = make(QStringLiteral("Выбрать &всё"), QKeySequence::SelectAll,
-                          [this] { commands_->SelectAll(); });
+  selectAllAction_ =
+      make(tr("Выбрать &всё"), QKeySequence::SelectAll, [this] { commands_->SelectAll(); });
 
-  lineAction_ = make(QStringLiteral("&Отрезок"), QKeySequence(),
-                     [this] { commands_->Start(Command::Line); });
+  lineAction_ = make(tr("&Отрезок"), QKeySequence(), [this] { commands_->Start(Command::Line); });
   lineAction_->setIcon(DrawnIcon([](QPainter& p) {
     p.drawLine(QPointF(4, 20), QPointF(20, 4));
     Vertex(p, QPointF(4, 20));
     Vertex(p, QPointF(20, 4));
   }));
-  polylineAction_ = make(QStringLiteral("&Полилиния"), QKeySequence(),
-                         [this] { commands_->Start(Command::Polyline); });
+  polylineAction_ =
+      make(tr("&Полилиния"), QKeySequence(), [this] { commands_->Start(Command::Polyline); });
   polylineAction_->setIcon(DrawnIcon([](QPainter& p) {
     const QPolygonF chain({QPointF(3, 19), QPointF(8, 6), QPointF(15, 16), QPointF(21, 4)});
     p.drawPolyline(chain);
     for (const QPointF& at : chain) Vertex(p, at);
   }));
-  pointAction_ = make(QStringLiteral("&Точка"), QKeySequence(),
-                      [this] { commands_->Start(Command::Point); });
+  pointAction_ = make(tr("&Точка"), QKeySequence(), [this] { commands_->Start(Command::Point); });
   pointAction_->setIcon(DrawnIcon([](QPainter& p) {
     p.drawLine(QPointF(6, 12), QPointF(18, 12));
     p.drawLine(QPointF(12, 6), QPointF(12, 18));
@@ -219,7 +216,7 @@ void DrawingWindow::BuildActions() {
     p.drawEllipse(QPointF(12, 12), 2.5, 2.5);
   }));
 
-  extentsAction_ = make(QStringLiteral("Показать &всё"), QKeySequence(Qt::CTRL | Qt::Key_E),
+  extentsAction_ = make(tr("Показать &всё"), QKeySequence(Qt::CTRL | Qt::Key_E),
                         [this] { canvas_->ZoomExtents(); });
   extentsAction_->setIcon(DrawnIcon([](QPainter& p) {
     p.drawRect(QRectF(7, 7, 10, 10));
@@ -230,10 +227,10 @@ void DrawingWindow::BuildActions() {
     p.drawPolyline(QPolygonF({QPointF(7, 22), QPointF(2, 22), QPointF(2, 17)}));
   }));
   views_ = new QActionGroup(this);
-  const std::pair<QString, ViewKind> views[] = {{QStringLiteral("&План"), ViewKind::Plan},
-                                                {QStringLiteral("&Спереди"), ViewKind::Front},
-                                                {QStringLiteral("С&боку"), ViewKind::Side},
-                                                {QStringLiteral("&Изометрия"), ViewKind::Isometric}};
+  const std::pair<QString, ViewKind> views[] = {{tr("&План"), ViewKind::Plan},
+                                                {tr("&Спереди"), ViewKind::Front},
+                                                {tr("С&боку"), ViewKind::Side},
+                                                {tr("&Изометрия"), ViewKind::Isometric}};
   for (const auto& [text, view] : views) {
     auto* action = new QAction(text, views_);
     action->setCheckable(true);
@@ -248,17 +245,17 @@ void DrawingWindow::BuildActions() {
 }
 
 void DrawingWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+  QMenu* file = menuBar()->addMenu(tr("&Файл"));
   file->addAction(newAction_);
   file->addAction(openAction_);
   file->addAction(saveAction_);
   file->addAction(saveAsAction_);
   file->addSeparator();
-  recentMenu_ = file->addMenu(QStringLiteral("Последние файлы"));
+  recentMenu_ = file->addMenu(tr("Последние файлы"));
   file->addSeparator();
   file->addAction(quitAction_);
 
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Правка"));
+  QMenu* edit = menuBar()->addMenu(tr("&Правка"));
   edit->addAction(undoAction_);
   edit->addAction(redoAction_);
   edit->addSeparator();
@@ -268,12 +265,12 @@ void DrawingWindow::BuildMenus() {
   edit->addSeparator();
   edit->addAction(selectAllAction_);
 
-  QMenu* draw = menuBar()->addMenu(QStringLiteral("&Рисование"));
+  QMenu* draw = menuBar()->addMenu(tr("&Рисование"));
   draw->addAction(lineAction_);
   draw->addAction(polylineAction_);
   draw->addAction(pointAction_);
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&Вид"));
+  QMenu* view = menuBar()->addMenu(tr("&Вид"));
   view->addActions(views_->actions());
   view->addSeparator();
   view->addAction(extentsAction_);
@@ -281,7 +278,7 @@ void DrawingWindow::BuildMenus() {
 }
 
 void DrawingWindow::BuildToolBar() {
-  QToolBar* bar = addToolBar(QStringLiteral("Инструменты"));
+  QToolBar* bar = addToolBar(tr("Инструменты"));
   bar->setObjectName(QStringLiteral("tools"));
   bar->setIconSize(QSize(24, 24));
   bar->setMovable(false);
@@ -333,12 +330,12 @@ void DrawingWindow::BuildPanels() {
   layers_ = new LayerPanel(this);
   groups_ = new GroupPanel(this);
   commandLine_ = new CommandLinePanel(this);
-  QDockWidget* layers = dock(QStringLiteral("Слои"), QStringLiteral("layers"), layers_,
-                             Qt::RightDockWidgetArea);
-  QDockWidget* groups = dock(QStringLiteral("Группы"), QStringLiteral("groups"), groups_,
-                             Qt::RightDockWidgetArea);
-  QDockWidget* command = dock(QStringLiteral("Командная строка"), QStringLiteral("commandLine"),
-                              commandLine_, Qt::BottomDockWidgetArea);
+  QDockWidget* layers =
+      dock(tr("Слои"), QStringLiteral("layers"), layers_, Qt::RightDockWidgetArea);
+  QDockWidget* groups =
+      dock(tr("Группы"), QStringLiteral("groups"), groups_, Qt::RightDockWidgetArea);
+  QDockWidget* command = dock(tr("Командная строка"), QStringLiteral("commandLine"), commandLine_,
+                              Qt::BottomDockWidgetArea);
   resizeDocks({layers, groups}, {280, 280}, Qt::Horizontal);
   resizeDocks({layers, groups}, {360, 240}, Qt::Vertical);
   resizeDocks({command}, {150}, Qt::Vertical);
@@ -368,20 +365,19 @@ void DrawingWindow::BuildStatusBar() {
     });
     return button;
   };
-  snapEnds_ = toggle(QStringLiteral("Конечная точка"), QStringLiteral("snapEnds"), true,
-                     QStringLiteral("Привязка к концам отрезков (F3)"));
-  snapMiddles_ = toggle(QStringLiteral("Середина"), QStringLiteral("snapMiddles"), true,
-                        QStringLiteral("Привязка к серединам отрезков"));
-  snapGrid_ = toggle(QStringLiteral("Сетка"), QStringLiteral("snapGrid"), false,
-                     QStringLiteral("Привязка к сетке (F9)"));
+  snapEnds_ = toggle(tr("Конечная точка"), QStringLiteral("snapEnds"), true,
+                     tr("Привязка к концам отрезков (F3)"));
+  snapMiddles_ = toggle(tr("Середина"), QStringLiteral("snapMiddles"), true,
+                        tr("Привязка к серединам отрезков"));
+  snapGrid_ = toggle(tr("Сетка"), QStringLiteral("snapGrid"), false, tr("Привязка к сетке (F9)"));
   snapEnds_->setShortcut(QKeySequence(Qt::Key_F3));
   snapGrid_->setShortcut(QKeySequence(Qt::Key_F9));
-  statusBar()->addPermanentWidget(new QLabel(QStringLiteral("Шаг:"), this));
+  statusBar()->addPermanentWidget(new QLabel(tr("Шаг:"), this));
   gridStep_ = new QDoubleSpinBox(this);
   gridStep_->setDecimals(3);
   gridStep_->setRange(0.001, 1e6);
   gridStep_->setValue(settings->value(QStringLiteral("gridStep"), 1.0).toDouble());
-  gridStep_->setToolTip(QStringLiteral("Шаг сетки"));
+  gridStep_->setToolTip(tr("Шаг сетки"));
   gridStep_->setKeyboardTracking(false);
   statusBar()->addPermanentWidget(gridStep_);
   const auto apply = [this] {
@@ -436,12 +432,11 @@ void DrawingWindow::RefreshLook() {
   const bool free = !commands_->Picking();
   const DrawingHistory& history = document->History();
   undoAction_->setEnabled(free && history.CanUndo());
-  undoAction_->setText(history.CanUndo() ? QStringLiteral("&Отменить: %1").arg(history.UndoName())
-                                         : QStringLiteral("&Отменить"));
+  undoAction_->setText(history.CanUndo() ? tr("&Отменить: %1").arg(history.UndoName())
+                                         : tr("&Отменить"));
   redoAction_->setEnabled(free && history.CanRedo());
-  redoAction_->setText(history.CanRedo()
-                           ? QStringLiteral("&Повторить: %1").arg(history.RedoName())
-                           : QStringLiteral("&Повторить"));
+  redoAction_->setText(history.CanRedo() ? tr("&Повторить: %1").arg(history.RedoName())
+                                         : tr("&Повторить"));
   layers_->Refresh();
   groups_->Refresh();
 }
@@ -554,14 +549,14 @@ bool DrawingWindow::ConfirmDiscard() {
   const auto document = Active();
   if (!document || !document->Modified()) return true;
   QMessageBox box(QMessageBox::Question, HostApplication::ProductName(),
-                  QStringLiteral("Сохранить изменения в %1?").arg(document->Name()),
+                  tr("Сохранить изменения в %1?").arg(document->Name()),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
   box.setDefaultButton(QMessageBox::Yes);
   // Closing the question, or Escape, keeps the drawing open.
   box.setEscapeButton(QMessageBox::Cancel);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+  box.button(QMessageBox::Yes)->setText(tr("Да"));
+  box.button(QMessageBox::No)->setText(tr("Нет"));
+  box.button(QMessageBox::Cancel)->setText(tr("Отмена"));
   const int answer = box.exec();
   if (answer == QMessageBox::Cancel) return false;
   if (answer == QMessageBox::No) return true;
@@ -599,8 +594,8 @@ void DrawingWindow::OpenDrawing() {
   if (commands_->Picking() || !ConfirmDiscard()) return;
   const auto settings = WindowSettings();
   const QString path = QFileDialog::getOpenFileName(
-      this, QStringLiteral("Открыть чертёж"),
-      settings->value(QStringLiteral("lastFolder"), QDir::homePath()).toString(), kFileFilter);
+      this, tr("Открыть чертёж"),
+      settings->value(QStringLiteral("lastFolder"), QDir::homePath()).toString(), tr(kFileFilter));
   if (!path.isEmpty()) OpenFile(path);
 }
 
@@ -612,14 +607,14 @@ bool DrawingWindow::OpenFile(const QString& path) {
     application->Documents().Open(path);
   } catch (const AutomationError& error) {
     QMessageBox::warning(this, HostApplication::ProductName(),
-                         QStringLiteral("Не удалось открыть чертёж.\n\n%1").arg(error.Reason()));
+                         tr("Не удалось открыть чертёж.\n\n%1").arg(error.Reason()));
     return false;
   }
   application->Documents().Close(old.get());
   SyncDocument();
   canvas_->ZoomExtents();
   AddRecent(QFileInfo(path).absoluteFilePath());
-  commandLine_->Append(QStringLiteral("Открыт чертёж %1").arg(QDir::toNativeSeparators(path)));
+  commandLine_->Append(tr("Открыт чертёж %1").arg(QDir::toNativeSeparators(path)));
   RefreshLook();
   return true;
 }
@@ -636,7 +631,7 @@ bool DrawingWindow::SaveTo(HostDocument& document, const QString& path) {
     document.SaveAs(path);
   } catch (const AutomationError& error) {
     QMessageBox::warning(this, HostApplication::ProductName(),
-                         QStringLiteral("Не удалось сохранить чертёж.\n\n%1").arg(error.Reason()));
+                         tr("Не удалось сохранить чертёж.\n\n%1").arg(error.Reason()));
     return false;
   }
   AddRecent(document.FullName());
@@ -653,8 +648,8 @@ bool DrawingWindow::SaveAs() {
           ? settings->value(QStringLiteral("lastFolder"), QDir::homePath()).toString() +
                 u'/' + document->Name()
           : document->FullName();
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить чертёж как"), start,
-                                              kFileFilter);
+  QString path =
+      QFileDialog::getSaveFileName(this, tr("Сохранить чертёж как"), start, tr(kFileFilter));
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".dxf");
   return SaveTo(*document, path);

@@ -5,6 +5,7 @@
 #include "macros/calc/SectionShapes.h"
 #include "macros/scheme/BuiltScheme.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -22,6 +23,8 @@ bool FlatInXZ(const Model& model);
 
 // Reads the tables one after another, gathering what cannot be calculated at its cell.
 class ModelReader {
+  Q_DECLARE_TR_FUNCTIONS(CalcModel)
+
  public:
   ModelReader(ProjectTables& tables, const CalcOptions& options)
       : tables_(tables), options_(options) {}
@@ -54,7 +57,7 @@ class ModelReader {
     const QString& text = rows.Cell(row, column);
     if (text.trimmed().isEmpty()) return empty;
     if (const auto value = CellNumber(text)) return *value;
-    Problem(QStringLiteral("Не число: «%1».").arg(text), table, row, column);
+    Problem(tr("Не число: «%1».").arg(text), table, row, column);
     return empty;
   }
 
@@ -79,8 +82,8 @@ class ModelReader {
       const QString number = rows.Cell(row, sections::kSection).trimmed();
       if (number.isEmpty()) continue;
       if (++parts[number] > 1) {
-        Problem(QStringLiteral("Сечение %1 составлено из нескольких участков: такие сечения пока "
-                               "не рассчитываются.")
+        Problem(tr("Сечение %1 составлено из нескольких участков: такие сечения пока "
+                   "не рассчитываются.")
                     .arg(number),
                 kSections, row, sections::kSection);
         refusedSections_.insert(number);
@@ -115,8 +118,8 @@ class ModelReader {
     const QString type = CellListItem(rows.Cell(row, elementGroups::kType));
     if (type.startsWith(QStringLiteral("Балка на упругом")) ||
         type.startsWith(QStringLiteral("Упругая связь"))) {
-      Problem(QStringLiteral("Элементы типа «%1» пока не рассчитываются.").arg(type),
-              kElementGroups, row, elementGroups::kType);
+      Problem(tr("Элементы типа «%1» пока не рассчитываются.").arg(type), kElementGroups, row,
+              elementGroups::kType);
       return group;
     }
     group.truss = type.startsWith(QStringLiteral("Ферменный"));
@@ -124,23 +127,23 @@ class ModelReader {
     const auto section = sections_.constFind(sectionNumber);
     if (section == sections_.cend() || refusedSections_.contains(sectionNumber)) {
       if (refusedSections_.contains(sectionNumber)) return group;  // told at the section
-      Problem(QStringLiteral("Сечение группы не задано или не рассчитывается."), kElementGroups,
-              row, elementGroups::kSection);
+      Problem(tr("Сечение группы не задано или не рассчитывается."), kElementGroups, row,
+              elementGroups::kSection);
       return group;
     }
     QString materialNumber = rows.Cell(row, elementGroups::kMaterial).trimmed();
     if (materialNumber.isEmpty()) materialNumber = section->second;
     const auto material = materials_.constFind(materialNumber);
     if (material == materials_.cend() || material->first.modulus <= 0) {
-      Problem(QStringLiteral("У материала группы нет модуля упругости."), kElementGroups, row,
+      Problem(tr("У материала группы нет модуля упругости."), kElementGroups, row,
               elementGroups::kMaterial);
       return group;
     }
     group.material = material->first;
     const double factor = Number(rows, kElementGroups, row, elementGroups::kStiffnessFactor, 1);
     if (factor <= 0) {
-      Problem(QStringLiteral("Коэффициент жесткости должен быть больше нуля."), kElementGroups,
-              row, elementGroups::kStiffnessFactor);
+      Problem(tr("Коэффициент жесткости должен быть больше нуля."), kElementGroups, row,
+              elementGroups::kStiffnessFactor);
       return group;
     }
     group.material.modulus *= factor;
@@ -156,7 +159,7 @@ class ModelReader {
     const BuiltScheme scheme = ReadBuiltScheme(tables_);
     Model& model = reading_.model;
     if (scheme.elements.empty()) {
-      Problem(QStringLiteral("Расчетная схема не построена: нет элементов."), kElements, 0, 0);
+      Problem(tr("Расчетная схема не построена: нет элементов."), kElements, 0, 0);
       return;
     }
     const TableRows groups = tables_.Read(kElementGroups);
@@ -171,13 +174,13 @@ class ModelReader {
     for (const BuiltScheme::Element& element : scheme.elements) {
       const auto group = groupOf.constFind(element.group);
       if (!scheme.Has(element)) {
-        Problem(QStringLiteral("Элемент %1 ссылается на узел, которого нет.").arg(element.number),
-                kElements, element.row, elements::kNode1);
+        Problem(tr("Элемент %1 ссылается на узел, которого нет.").arg(element.number), kElements,
+                element.row, elements::kNode1);
         continue;
       }
       if (group == groupOf.cend()) {
-        Problem(QStringLiteral("Группы элемента %1 нет.").arg(element.number), kElements,
-                element.row, elements::kGroup);
+        Problem(tr("Группы элемента %1 нет.").arg(element.number), kElements, element.row,
+                elements::kGroup);
         continue;
       }
       if (!group->usable) continue;
@@ -195,8 +198,8 @@ class ModelReader {
       const Point3& to = scheme.nodes[element.node2];
       bar.length = Distance(from, to);
       if (bar.length <= 0) {
-        Problem(QStringLiteral("Элемент %1 нулевой длины.").arg(element.number), kElements,
-                element.row, elements::kNode2);
+        Problem(tr("Элемент %1 нулевой длины.").arg(element.number), kElements, element.row,
+                elements::kNode2);
         continue;
       }
       bar.axes = TurnedAxes(LocalAxesOf(from, to), group->angle);
@@ -263,7 +266,7 @@ class ModelReader {
       reading_.model.cases.push_back(std::move(loadCase));
     }
     if (reading_.model.cases.empty()) {
-      Problem(QStringLiteral("Нет ни одного загружения."), kLoadCases, 0, 0);
+      Problem(tr("Нет ни одного загружения."), kLoadCases, 0, 0);
     }
   }
 
@@ -288,7 +291,7 @@ class ModelReader {
                                                       int row, int column) {
     const auto found = caseIndex_.constFind(rows.Cell(row, column).trimmed());
     if (found == caseIndex_.cend()) {
-      Problem(QStringLiteral("Загружения с таким номером нет."), table, row, column);
+      Problem(tr("Загружения с таким номером нет."), table, row, column);
       return std::nullopt;
     }
     return std::make_pair(&reading_.model.cases[size_t(found->first)], found->second);
@@ -324,8 +327,8 @@ class ModelReader {
         if (CellIsSet(rows.Cell(row, col::kAlongX + d))) axis = d;
       }
       if (axis < 0) {
-        Problem(QStringLiteral("Не выбрано направление нагрузки (X, Y или Z)."), kElementLoads,
-                row, col::kAlongX);
+        Problem(tr("Не выбрано направление нагрузки (X, Y или Z)."), kElementLoads, row,
+                col::kAlongX);
         continue;
       }
       const bool local = CellIsSet(rows.Cell(row, col::kLocalAxes));
@@ -395,14 +398,12 @@ class ModelReader {
       if (rows.RowIsEmpty(row)) continue;
       const QString number = rows.Cell(row, col::kCombination).trimmed();
       if (number.isEmpty()) {
-        Problem(QStringLiteral("Не указан номер сочетания."), kCombinations, row,
-                col::kCombination);
+        Problem(tr("Не указан номер сочетания."), kCombinations, row, col::kCombination);
         continue;
       }
       const auto loadCase = caseIndex_.constFind(rows.Cell(row, col::kLoadCase).trimmed());
       if (loadCase == caseIndex_.cend()) {
-        Problem(QStringLiteral("Загружения с таким номером нет."), kCombinations, row,
-                col::kLoadCase);
+        Problem(tr("Загружения с таким номером нет."), kCombinations, row, col::kLoadCase);
         continue;
       }
       auto combination = std::find_if(all.begin(), all.end(),

@@ -4,6 +4,7 @@
 #include "macros/calc/CalcOptions.h"
 #include "macros/calc/Calculation.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace trellis::macros::calc {
@@ -35,8 +36,12 @@ int CalculateFromCommandLine(const QStringList& args, const QString& programFold
   errors << outcome.message << '\n';
   for (const SchemeProblem& problem : outcome.problems) {
     errors << "  " << tables.NameOf(problem.tableKey);
-    if (problem.row > 0) errors << ", строка " << problem.row;
-    if (problem.column > 0) errors << ", колонка " << problem.column;
+    if (problem.row > 0) {
+      errors << QCoreApplication::translate("CalculateCommand", ", строка %1").arg(problem.row);
+    }
+    if (problem.column > 0) {
+      errors << QCoreApplication::translate("CalculateCommand", ", колонка %1").arg(problem.column);
+    }
     errors << ": " << problem.message << '\n';
   }
   for (const QString& line : outcome.solverWords) errors << "  " << line << '\n';

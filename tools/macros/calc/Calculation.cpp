@@ -7,6 +7,7 @@
 #include "macros/calc/SolverProcess.h"
 #include "macros/check/SchemeCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -24,6 +25,8 @@ constexpr double kSingularMovement = 100;
 using End = CalculationOutcome::End;
 
 class CalculationRun {
+  Q_DECLARE_TR_FUNCTIONS(Calculation)
+
  public:
   CalculationRun(ProjectTables& tables, const CalculationInput& input,
                  const CalculationWatch& watch)
@@ -40,8 +43,8 @@ class CalculationRun {
     if (SetAfterCalc(QStringLiteral("1"))) {
       outcome_.end = End::Done;
     } else {
-      Fail(QStringLiteral("Результаты записаны, но отметка о завершении расчета не записана в "
-                          "%1.")
+      Fail(tr("Результаты записаны, но отметка о завершении расчета не записана в "
+              "%1.")
                .arg(SettingsFile()));
     }
     return std::move(outcome_);
@@ -75,11 +78,11 @@ class CalculationRun {
   // Between the steps a stop request ends the run before anything is written.
   bool GoOn() {
     if (!StopRequested()) return true;
-    return Fail(QStringLiteral("Расчет остановлен по запросу: результаты не записаны."), End::Stopped);
+    return Fail(tr("Расчет остановлен по запросу: результаты не записаны."), End::Stopped);
   }
 
   bool Check() {
-    Status(QStringLiteral("Расчет: проверка расчетной схемы..."));
+    Status(tr("Расчет: проверка расчетной схемы..."));
     outcome_.problems = CheckScheme(tables_, input_.objectsInGroups, input_.options.spatial);
     if (outcome_.problems.empty()) {
       ModelReading reading = ReadModel(tables_, input_.options);
@@ -87,8 +90,8 @@ class CalculationRun {
       outcome_.model = std::move(reading.model);
     }
     if (!outcome_.problems.empty()) {
-      return Fail(QStringLiteral("Расчет не выполнен: в расчетной схеме ошибки (%1), они "
-                                 "перечислены в списке ошибок.")
+      return Fail(tr("Расчет не выполнен: в расчетной схеме ошибки (%1), они "
+                     "перечислены в списке ошибок.")
                       .arg(outcome_.problems.size()),
                   End::Refused);
     }
@@ -96,17 +99,17 @@ class CalculationRun {
   }
 
   bool WriteDeck() {
-    Status(QStringLiteral("Расчет: запись исходных данных CalculiX..."));
+    Status(tr("Расчет: запись исходных данных CalculiX..."));
     outcome_.layout = LayOut(outcome_.model);
     if (!QDir().mkpath(SolverFolder())) {
-      return Fail(QStringLiteral("Папка %1 не создается.").arg(SolverFolder()));
+      return Fail(tr("Папка %1 не создается.").arg(SolverFolder()));
     }
     QFile::remove(SolverFolder() + QLatin1Char('/') + input_.baseName + QStringLiteral(".frd"));
     const QString deck = calc::WriteDeck(outcome_.model, outcome_.layout);
     const QString deckFile =
         SolverFolder() + QLatin1Char('/') + input_.baseName + QStringLiteral(".inp");
     if (const std::error_code error = ReplaceFileAtomically(deckFile, deck.toUtf8(), Durability::Scratch)) {
-      return Fail(QStringLiteral("Исходные данные CalculiX не записаны: %1.")
+      return Fail(tr("Исходные данные CalculiX не записаны: %1.")
                       .arg(QString::fromStdString(error.message())));
     }
     return true;
@@ -114,13 +117,13 @@ class CalculationRun {
 
   bool Solve() {
     const int count = int(outcome_.model.cases.size());
-    Status(QStringLiteral("Расчет CalculiX: загружений %1...").arg(count));
+    Status(tr("Расчет CalculiX: загружений %1...").arg(count));
     static const QRegularExpression stepLine(QStringLiteral("^STEP\\s+(\\d+)$"));
     SolverWatch watch;
     watch.line = [this, count](const QString& line) {
       const QRegularExpressionMatch step = stepLine.match(line);
       if (step.hasMatch()) {
-        Status(QStringLiteral("Расчет CalculiX: загружение %1 из %2").arg(step.captured(1)).arg(count));
+        Status(tr("Расчет CalculiX: загружение %1 из %2").arg(step.captured(1)).arg(count));
       }
     };
     watch.stopRequested = [this] { return StopRequested(); };
@@ -130,30 +133,31 @@ class CalculationRun {
       case SolverRun::End::Done:
         return true;
       case SolverRun::End::Stopped:
-        return Fail(QStringLiteral("Расчет остановлен по запросу: CalculiX прерван, результаты "
-                                   "не записаны."),
+        return Fail(tr("Расчет остановлен по запросу: CalculiX прерван, результаты "
+                       "не записаны."),
                     End::Stopped);
       case SolverRun::End::Missing:
-        return Fail(QStringLiteral("Расчет не выполнен: программа CalculiX (%1) не запускается. "
-                                   "Установите пакет calculix-ccx.")
+        return Fail(tr("Расчет не выполнен: программа CalculiX (%1) не запускается. "
+                       "Установите пакет calculix-ccx.")
                         .arg(input_.solver));
       case SolverRun::End::Failed:
         break;
     }
-    return Fail(QStringLiteral("Расчет не выполнен: CalculiX сообщил об ошибке. Его сообщения — "
-                               "в окне отчета."));
+    return Fail(
+        tr("Расчет не выполнен: CalculiX сообщил об ошибке. Его сообщения — "
+           "в окне отчета."));
   }
 
   bool ReadResults() {
-    Status(QStringLiteral("Расчет: чтение результатов..."));
+    Status(tr("Расчет: чтение результатов..."));
     SolverResults read = ReadSolverResults(SolverFolder() + QLatin1Char('/') + input_.baseName +
                                            QStringLiteral(".frd"));
     if (!read.fault.isEmpty()) {
-      return Fail(QStringLiteral("Результаты CalculiX не прочитаны: %1.").arg(read.fault));
+      return Fail(tr("Результаты CalculiX не прочитаны: %1.").arg(read.fault));
     }
     const Model& model = outcome_.model;
     if (read.steps.size() != model.cases.size()) {
-      return Fail(QStringLiteral("CalculiX дал результаты %1 загружений из %2.")
+      return Fail(tr("CalculiX дал результаты %1 загружений из %2.")
                       .arg(read.steps.size())
                       .arg(model.cases.size()));
     }
@@ -162,9 +166,9 @@ class CalculationRun {
       for (const auto& moved : read.steps[c].displacements) {
         const double length = std::hypot(moved[0], moved[1], moved[2]);
         if (!std::isfinite(length) || length > limit) {
-          return Fail(QStringLiteral("Расчет не выполнен: матрица жесткости вырождена "
-                                     "(загружение %1) — схема или ее часть может двигаться без "
-                                     "сопротивления. Проверьте закрепления и шарниры.")
+          return Fail(tr("Расчет не выполнен: матрица жесткости вырождена "
+                         "(загружение %1) — схема или ее часть может двигаться без "
+                         "сопротивления. Проверьте закрепления и шарниры.")
                           .arg(model.cases[c].number));
         }
       }
@@ -187,10 +191,10 @@ class CalculationRun {
   }
 
   bool WriteTables() {
-    Status(QStringLiteral("Расчет: запись таблиц результатов..."));
+    Status(tr("Расчет: запись таблиц результатов..."));
     if (const std::error_code error = WriteResultTables(tables_, outcome_.model, outcome_.results)) {
-      return Fail(QStringLiteral("Таблицы результатов не записаны: %1.")
-                      .arg(QString::fromStdString(error.message())));
+      return Fail(
+          tr("Таблицы результатов не записаны: %1.").arg(QString::fromStdString(error.message())));
     }
     return true;
   }

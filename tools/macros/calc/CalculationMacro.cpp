@@ -14,6 +14,8 @@
 #include "macros/scheme/DrawingGroups.h"
 #include "macros/settings/ProjectSettingsFile.h"
 
+#include <QCoreApplication>
+
 namespace trellis::macros::calc {
 
 namespace {
@@ -87,7 +89,9 @@ void CalculationMacro::Run(const MacroCall& call) {
     try {
       input.objectsInGroups = CountGroupObjects(*call.cadDocument, CheckedDrawingGroups(tables));
     } catch (const AutomationError& error) {
-      window.Message(QStringLiteral("Расчет не выполнен: чертеж не прочитан (%1).").arg(error.Reason()));
+      window.Message(QCoreApplication::translate("CalculationMacro",
+                                                 "Расчет не выполнен: чертеж не прочитан (%1).")
+                         .arg(error.Reason()));
       return;
     }
   }
@@ -104,12 +108,16 @@ void CalculationMacro::Run(const MacroCall& call) {
         try {
           const QString shown = DrawSolved(*call.cadDocument, tables, outcome, ViewFrom(settings),
                                             ini.ReadIni(u"Show", u"ResultCase", settingsFile));
-          drawn = QStringLiteral("; загружение %1 — на слое %2").arg(shown, kResultsLayer);
+          drawn = QCoreApplication::translate("CalculationMacro", "; загружение %1 — на слое %2")
+                      .arg(shown, kResultsLayer);
         } catch (const AutomationError& error) {
-          window.Report(QStringLiteral("Результаты не нарисованы на чертеже: %1").arg(error.Reason()));
+          window.Report(QCoreApplication::translate("CalculationMacro",
+                                                    "Результаты не нарисованы на чертеже: %1")
+                            .arg(error.Reason()));
         }
       }
-      window.Status(QStringLiteral("Расчет выполнен: загружений %1, сочетаний %2%3")
+      window.Status(QCoreApplication::translate("CalculationMacro",
+                                                "Расчет выполнен: загружений %1, сочетаний %2%3")
                         .arg(outcome.model.cases.size())
                         .arg(outcome.model.combinations.size())
                         .arg(drawn));
@@ -137,7 +145,8 @@ namespace trellis::macros::calc {
 void CalculationMacro::DrawResults(const MacroCall& call) {
   MainWindowCalls window(call.mainWindow);
   if (!call.cadDocument) {
-    window.Message(QStringLiteral("Результаты рисуются в чертеже, а связи с программой САПР нет."));
+    window.Message(QCoreApplication::translate(
+        "CalculationMacro", "Результаты рисуются в чертеже, а связи с программой САПР нет."));
     return;
   }
   ProjectTables tables(call.programFolder, call.workingFolder, call.baseName);
@@ -150,11 +159,17 @@ void CalculationMacro::DrawResults(const MacroCall& call) {
     DrawOnLayer(*call.cadDocument, kResultsLayer,
                 ResultsDrawing(pictures, spatial, PlaneOf(ReadBuiltScheme(tables)), ViewFrom(settings)));
   } catch (const AutomationError& error) {
-    window.Message(QStringLiteral("Результаты не нарисованы на чертеже: %1").arg(error.Reason()));
+    window.Message(
+        QCoreApplication::translate("CalculationMacro", "Результаты не нарисованы на чертеже: %1")
+            .arg(error.Reason()));
     return;
   }
-  window.Status(shown.isEmpty() ? QStringLiteral("Результатов расчета нет: слой %1 пуст").arg(kResultsLayer)
-                                : QStringLiteral("На слое %1 — загружение %2").arg(kResultsLayer, shown));
+  window.Status(
+      shown.isEmpty()
+          ? QCoreApplication::translate("CalculationMacro", "Результатов расчета нет: слой %1 пуст")
+                .arg(kResultsLayer)
+          : QCoreApplication::translate("CalculationMacro", "На слое %1 — загружение %2")
+                .arg(kResultsLayer, shown));
 }
 
 }  // namespace trellis::macros::calc

@@ -1,5 +1,6 @@
 #include "macros/calc/CcxResults.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace trellis::macros::calc {
@@ -27,8 +28,9 @@ SolverResults ReadSolverResults(const QString& frdFile) {
   SolverResults results;
   QFile file(frdFile);
   if (!file.open(QIODevice::ReadOnly)) {
-    results.fault = QStringLiteral("файл результатов %1 не открывается (%2)")
-                        .arg(frdFile, file.errorString());
+    results.fault =
+        QCoreApplication::translate("CcxResults", "файл результатов %1 не открывается (%2)")
+            .arg(frdFile, file.errorString());
     return results;
   }
   enum class Block { None, Displacements, Forces } block = Block::None;
@@ -63,8 +65,9 @@ SolverResults ReadSolverResults(const QString& frdFile) {
       if (read) results.steps.back().sectionForces.insert(node, values);
     }
     if (!read) {
-      results.fault = QStringLiteral("в файле результатов %1 нечитаемая строка: %2")
-                          .arg(frdFile, QString::fromLatin1(line.trimmed()));
+      results.fault =
+          QCoreApplication::translate("CcxResults", "в файле результатов %1 нечитаемая строка: %2")
+              .arg(frdFile, QString::fromLatin1(line.trimmed()));
       return results;
     }
   }

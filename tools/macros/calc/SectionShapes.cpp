@@ -1,5 +1,7 @@
 #include "macros/calc/SectionShapes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -25,7 +27,8 @@ SectionOrReason MakeSection(const QString& shape, double width, double height, d
   Section& s = made.section;
   if (shape == QStringLiteral("Прямоугольник")) {
     if (width <= 0 || height <= 0) {
-      made.reason = QStringLiteral("У прямоугольного сечения должны быть заданы B и H.");
+      made.reason = QCoreApplication::translate(
+          "SectionShapes", "У прямоугольного сечения должны быть заданы B и H.");
       return made;
     }
     s.shape = Section::Shape::Rectangle;
@@ -40,9 +43,12 @@ SectionOrReason MakeSection(const QString& shape, double width, double height, d
   if (shape == QStringLiteral("Круг") || shape == QStringLiteral("Кольцо")) {
     const bool ring = shape == QStringLiteral("Кольцо");
     if (width <= 0 || (ring && (wall <= 0 || 2 * wall >= width))) {
-      made.reason = ring ? QStringLiteral("У кольца должны быть заданы диаметр B и стенка t, "
-                                          "меньшая половины диаметра.")
-                         : QStringLiteral("У круглого сечения должен быть задан диаметр B.");
+      made.reason =
+          ring ? QCoreApplication::translate("SectionShapes",
+                                             "У кольца должны быть заданы диаметр B и стенка t, "
+                                             "меньшая половины диаметра.")
+               : QCoreApplication::translate("SectionShapes",
+                                             "У круглого сечения должен быть задан диаметр B.");
       return made;
     }
     s.shape = ring ? Section::Shape::Ring : Section::Shape::Circle;
@@ -55,9 +61,12 @@ SectionOrReason MakeSection(const QString& shape, double width, double height, d
     s.torsion = 2 * s.iy;
     return made;
   }
-  made.reason = QStringLiteral("Сечения формы «%1» пока не рассчитываются: CalculiX строит балки "
-                               "прямоугольного, круглого и кольцевого сечения.")
-                    .arg(shape.isEmpty() ? QStringLiteral("не задана") : shape);
+  made.reason =
+      QCoreApplication::translate(
+          "SectionShapes",
+          "Сечения формы «%1» пока не рассчитываются: CalculiX строит балки "
+          "прямоугольного, круглого и кольцевого сечения.")
+          .arg(shape.isEmpty() ? QCoreApplication::translate("SectionShapes", "не задана") : shape);
   return made;
 }
 

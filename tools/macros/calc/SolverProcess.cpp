@@ -71,9 +71,11 @@ SolverRun RunSolver(const QString& program, const QString& folder, const QString
   }
   run.end = SolverRun::End::Failed;
   if (solver.exitStatus() != QProcess::NormalExit) {
-    run.faultLines << QStringLiteral("%1 завершился аварийно.").arg(program);
+    run.faultLines
+        << QCoreApplication::translate("SolverProcess", "%1 завершился аварийно.").arg(program);
   } else if (!finishedWord && run.faultLines.isEmpty()) {
-    run.faultLines << QStringLiteral("%1 закончил работу с кодом %2, не завершив расчет.")
+    run.faultLines << QCoreApplication::translate(
+                          "SolverProcess", "%1 закончил работу с кодом %2, не завершив расчет.")
                           .arg(program)
                           .arg(solver.exitCode());
   }

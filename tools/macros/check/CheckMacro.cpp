@@ -8,6 +8,8 @@
 #include "macros/check/SchemeCheck.h"
 #include "macros/scheme/DrawingGroups.h"
 
+#include <QCoreApplication>
+
 namespace trellis::macros {
 
 namespace {
@@ -33,7 +35,7 @@ const MemberTable<CheckMacro>& CheckMacro::Members() {
 
 void CheckMacro::Check(const MacroCall& call) {
   MainWindowCalls window(call.mainWindow);
-  window.Status(QStringLiteral("Проверка расчетной схемы..."));
+  window.Status(QCoreApplication::translate("CheckMacro", "Проверка расчетной схемы..."));
   ProjectTables tables(call.programFolder, call.workingFolder, call.baseName);
   std::optional<QHash<QString, int>> objectsInGroups;
   if (call.cadDocument) {
@@ -44,24 +46,28 @@ void CheckMacro::Check(const MacroCall& call) {
       ForgetServiceLayers(*call.cadDocument);
     } catch (const AutomationError& error) {
       window.Status(QString());
-      window.Message(QStringLiteral("Расчетная схема не проверена: чертеж не прочитан (%1).")
+      window.Message(QCoreApplication::translate(
+                         "CheckMacro", "Расчетная схема не проверена: чертеж не прочитан (%1).")
                          .arg(error.Reason()));
       return;
     }
   } else {
-    window.Report(
-        QStringLiteral("Связи с программой САПР нет: объекты групп в чертеже не проверены."));
+    window.Report(QCoreApplication::translate(
+        "CheckMacro", "Связи с программой САПР нет: объекты групп в чертеже не проверены."));
   }
   if (StopRequested()) {
-    window.Status(QStringLiteral("Проверка расчетной схемы остановлена"));
+    window.Status(
+        QCoreApplication::translate("CheckMacro", "Проверка расчетной схемы остановлена"));
     return;
   }
 
   const std::vector<SchemeProblem> problems = CheckScheme(tables, objectsInGroups, SpatialScheme());
   window.ClearErrors();
   if (problems.empty()) {
-    window.Status(QStringLiteral("Расчетная схема проверена: ошибок нет"));
-    window.Message(QStringLiteral("Ошибок в расчетной схеме не найдено."));
+    window.Status(
+        QCoreApplication::translate("CheckMacro", "Расчетная схема проверена: ошибок нет"));
+    window.Message(
+        QCoreApplication::translate("CheckMacro", "Ошибок в расчетной схеме не найдено."));
     return;
   }
   for (const SchemeProblem& problem : problems) {
@@ -69,7 +75,8 @@ void CheckMacro::Check(const MacroCall& call) {
   }
   window.ShowErrors();
   window.Status(
-      QStringLiteral("Расчетная схема проверена: найдено ошибок — %1").arg(problems.size()));
+      QCoreApplication::translate("CheckMacro", "Расчетная схема проверена: найдено ошибок — %1")
+          .arg(problems.size()));
 }
 
 }  // namespace trellis::macros

@@ -4,6 +4,7 @@
 #include "macros/ModelTables.h"
 #include "macros/scheme/Vectors.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -18,6 +19,11 @@ namespace trellis::macros {
 namespace {
 
 using namespace model;
+
+// The problems are told in the user's language.
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(SchemeCheck)
+};
 
 // Ends closer than the finest tolerance a scheme is built with are one place.
 constexpr double kZeroLength = 1e-6;
@@ -60,18 +66,18 @@ QSet<QString> ColumnKeys(const TableRows& rows, int column) {
 // "Группа элементов 3", or "Группа элементов в строке 4" for a row without a number.
 QString RowLabel(const QString& what, const TableRows& rows, int row) {
   const QString number = rows.Cell(row, kNumber).trimmed();
-  if (number.isEmpty()) return QStringLiteral("%1 в строке %2").arg(what).arg(row);
+  if (number.isEmpty()) return Texts::tr("%1 в строке %2").arg(what).arg(row);
   return what + u' ' + number;
 }
 
 // Why Text is no positive number, or "" when it is one; What is a masculine noun.
 QString NotPositive(const QString& text, const QString& what) {
   const QString trimmed = text.trimmed();
-  if (trimmed.isEmpty()) return what + QStringLiteral(" не задан");
+  if (trimmed.isEmpty()) return Texts::tr("%1 не задан").arg(what);
   const auto value = CellNumber(trimmed);
-  if (!value) return QStringLiteral("%1 — не число («%2»)").arg(what, trimmed);
+  if (!value) return Texts::tr("%1 — не число («%2»)").arg(what, trimmed);
   if (*value <= 0) {
-    return QStringLiteral("%1 должен быть больше нуля, а задан %2").arg(what, trimmed);
+    return Texts::tr("%1 должен быть больше нуля, а задан %2").arg(what, trimmed);
   }
   return QString();
 }
@@ -137,7 +143,7 @@ void CheckReferencesFrom(Project& p, const QString& key, int column, const QStri
   ForFilledRows(rows, [&](int row) {
     const QString value = rows.Cell(row, column).trimmed();
     if (value.isEmpty() || values->second.contains(KeyOf(value))) return;
-    p.Add(QStringLiteral("%1, строка %2, «%3»: %4 нет в таблице «%5»")
+    p.Add(Texts::tr("%1, строка %2, «%3»: %4 нет в таблице «%5»")
               .arg(tableName)
               .arg(row)
               .arg(columnName, value, sourceName),
@@ -159,7 +165,7 @@ void CheckUniqueKeys(Project& p, const QString& key, int column) {
       firstRow.insert(value, row);
       return;
     }
-    p.Add(QStringLiteral("%1, строка %2, «%3»: %4 уже есть в строке %5")
+    p.Add(Texts::tr("%1, строка %2, «%3»: %4 уже есть в строке %5")
               .arg(tableName)
               .arg(row)
               .arg(columnName, rows.Cell(row, column).trimmed())
@@ -189,19 +195,20 @@ void CheckReferences(Project& p) {
 
 // ---- Groups, materials and sections
 
-const QString kElementGroup = QStringLiteral("Группа элементов");
-const QString kNodeGroup = QStringLiteral("Группа узлов");
+// Built before a translator is installed: translated where a label is made of them.
+const char* const kElementGroup = QT_TRANSLATE_NOOP("SchemeCheck", "Группа элементов");
+const char* const kNodeGroup = QT_TRANSLATE_NOOP("SchemeCheck", "Группа узлов");
 
 void CheckElementGroups(Project& p) {
   const TableRows& groups = p.Rows(kElementGroups);
   ForFilledRows(groups, [&](int row) {
-    const QString label = RowLabel(kElementGroup, groups, row);
+    const QString label = RowLabel(Texts::tr(kElementGroup), groups, row);
     if (groups.Cell(row, elementGroups::kMaterial).trimmed().isEmpty()) {
-      p.Add(label + QStringLiteral(": не задан материал"), kElementGroups, row,
+      p.Add(Texts::tr("%1: не задан материал").arg(label), kElementGroups, row,
             elementGroups::kMaterial);
     }
     if (groups.Cell(row, elementGroups::kSection).trimmed().isEmpty()) {
-      p.Add(label + QStringLiteral(": не задано сечение"), kElementGroups, row,
+      p.Add(Texts::tr("%1: не задано сечение").arg(label), kElementGroups, row,
             elementGroups::kSection);
     }
   });
@@ -211,14 +218,14 @@ void CheckElementGroups(Project& p) {
 void CheckDrawingGroups(Project& p, const std::optional<QHash<QString, int>>& objectsInGroups) {
   for (const auto& table : {std::pair(kElementGroups, kElementGroup), std::pair(kNodeGroups, kNodeGroup)}) {
     const QString& key = table.first;
-    const QString& what = table.second;
+    const QString what = Texts::tr(table.second);
     const TableRows& rows = p.Rows(key);
     const QString letter = p.Tables().GroupLetterOf(key);
     ForFilledRows(rows, [&](int row) {
       const QString label = RowLabel(what, rows, row);
       const QString number = rows.Cell(row, kNumber).trimmed();
       if (number.isEmpty()) {
-        p.Add(label + QStringLiteral(": не задан номер, строка не связана с чертежом"), key, row,
+        p.Add(Texts::tr("%1: не задан номер, строка не связана с чертежом").arg(label), key, row,
               kNumber);
         return;
       }
@@ -226,11 +233,11 @@ void CheckDrawingGroups(Project& p, const std::optional<QHash<QString, int>>& ob
       const QString name = RowGroupName(letter, number).toUpper();
       const auto found = objectsInGroups->constFind(name);
       if (found == objectsInGroups->constEnd()) {
-        p.Add(QStringLiteral("%1: в чертеже нет ее объектов (нет группы %2)").arg(label, name), key,
-              row, kNumber);
+        p.Add(Texts::tr("%1: в чертеже нет ее объектов (нет группы %2)").arg(label, name), key, row,
+              kNumber);
       } else if (*found <= 0) {
-        p.Add(QStringLiteral("%1: в чертеже нет ее объектов (группа %2 пуста)").arg(label, name),
-              key, row, kNumber);
+        p.Add(Texts::tr("%1: в чертеже нет ее объектов (группа %2 пуста)").arg(label, name), key,
+              row, kNumber);
       }
     });
   }
@@ -253,24 +260,22 @@ void CheckMaterialsAndSections(Project& p) {
     if (!usedSections.contains(KeyOf(shapes.Cell(row, sections::kSection)))) return;
     const QString material = KeyOf(shapes.Cell(row, sections::kMaterial));
     if (!material.isEmpty()) usedMaterials.insert(material);
-    const QString label = QStringLiteral("%1 (сечение %2)")
-                              .arg(RowLabel(QStringLiteral("Участок сечения"), shapes, row),
+    const QString label = Texts::tr("%1 (сечение %2)")
+                              .arg(RowLabel(Texts::tr("Участок сечения"), shapes, row),
                                    shapes.Cell(row, sections::kSection).trimmed());
     const QString shape = CellListItem(shapes.Cell(row, sections::kShape)).trimmed();
     if (shape.isEmpty()) {
-      p.Add(label + QStringLiteral(": не задана форма"), kSections, row, sections::kShape);
+      p.Add(Texts::tr("%1: не задана форма").arg(label), kSections, row, sections::kShape);
       return;
     }
     const bool needsHeight = ShapeNeedsHeight(shape);
-    const QString width =
-        NotPositive(shapes.Cell(row, sections::kWidth),
-                    needsHeight ? QStringLiteral("размер B") : QStringLiteral("диаметр B"));
+    const QString width = NotPositive(shapes.Cell(row, sections::kWidth),
+                                      needsHeight ? Texts::tr("размер B") : Texts::tr("диаметр B"));
     if (!width.isEmpty()) {
       p.Add(label + QStringLiteral(": ") + width, kSections, row, sections::kWidth);
     }
     if (!needsHeight) return;
-    const QString height =
-        NotPositive(shapes.Cell(row, sections::kHeight), QStringLiteral("размер H"));
+    const QString height = NotPositive(shapes.Cell(row, sections::kHeight), Texts::tr("размер H"));
     if (!height.isEmpty()) {
       p.Add(label + QStringLiteral(": ") + height, kSections, row, sections::kHeight);
     }
@@ -278,9 +283,9 @@ void CheckMaterialsAndSections(Project& p) {
 
   ForFilledRows(materials, [&](int row) {
     if (!usedMaterials.contains(KeyOf(materials.Cell(row, kNumber)))) return;
-    const QString label = RowLabel(QStringLiteral("Материал"), materials, row);
+    const QString label = RowLabel(Texts::tr("Материал"), materials, row);
     const QString modulus =
-        NotPositive(materials.Cell(row, materials::kModulus), QStringLiteral("модуль упругости"));
+        NotPositive(materials.Cell(row, materials::kModulus), Texts::tr("модуль упругости"));
     if (!modulus.isEmpty()) {
       p.Add(label + QStringLiteral(": ") + modulus, kMaterials, row, materials::kModulus);
     }
@@ -288,11 +293,10 @@ void CheckMaterialsAndSections(Project& p) {
     if (poisson.isEmpty()) return;
     const auto ratio = CellNumber(poisson);
     if (!ratio) {
-      p.Add(QStringLiteral("%1: коэффициент Пуассона — не число («%2»)").arg(label, poisson),
-            kMaterials, row, materials::kPoisson);
+      p.Add(Texts::tr("%1: коэффициент Пуассона — не число («%2»)").arg(label, poisson), kMaterials,
+            row, materials::kPoisson);
     } else if (*ratio < 0 || *ratio >= 0.5) {
-      p.Add(QStringLiteral(
-                "%1: коэффициент Пуассона должен быть не меньше 0 и меньше 0,5, а задан %2")
+      p.Add(Texts::tr("%1: коэффициент Пуассона должен быть не меньше 0 и меньше 0,5, а задан %2")
                 .arg(label, poisson),
             kMaterials, row, materials::kPoisson);
     }
@@ -344,10 +348,9 @@ Geometry ReadGeometry(Project& p) {
         xyz[size_t(axis)] = *value;
         continue;
       }
-      const QString what = QStringLiteral("координата ") + QStringLiteral("XYZ")[axis];
-      p.Add(text.isEmpty()
-                ? QStringLiteral("Узел %1: %2 не задана").arg(number, what)
-                : QStringLiteral("Узел %1: %2 — не число («%3»)").arg(number, what, text),
+      const QString what = Texts::tr("координата %1").arg(QStringLiteral("XYZ")[axis]);
+      p.Add(text.isEmpty() ? Texts::tr("Узел %1: %2 не задана").arg(number, what)
+                           : Texts::tr("Узел %1: %2 — не число («%3»)").arg(number, what, text),
             kAllNodes, row, column);
     }
     g.numbers.push_back(number);
@@ -388,14 +391,14 @@ void CheckElements(Project& p, const Geometry& g) {
   const TableRows& elements = p.Rows(kElements);
   for (const Element& element : g.elements) {
     if (element.node1 < 0 || element.node2 < 0) continue;  // the reference check names the node
-    const QString label = RowLabel(QStringLiteral("Элемент"), elements, element.row);
+    const QString label = RowLabel(Texts::tr("Элемент"), elements, element.row);
     if (element.node1 == element.node2) {
-      p.Add(QStringLiteral("%1: нулевая длина — оба конца в узле %2")
+      p.Add(Texts::tr("%1: нулевая длина — оба конца в узле %2")
                 .arg(label, g.numbers[size_t(element.node1)]),
             kElements, element.row, elements::kNode1);
     } else if (Distance(g.positions[size_t(element.node1)], g.positions[size_t(element.node2)]) <
                kZeroLength) {
-      p.Add(QStringLiteral("%1: нулевая длина — узлы %2 и %3 совпадают")
+      p.Add(Texts::tr("%1: нулевая длина — узлы %2 и %3 совпадают")
                 .arg(label, g.numbers[size_t(element.node1)], g.numbers[size_t(element.node2)]),
             kElements, element.row, elements::kNode1);
     }
@@ -432,8 +435,8 @@ void CheckLooseNodes(Project& p, const Geometry& g, const Pieces& pieces) {
   const TableRows& mains = p.Rows(kMainNodes);
   for (const MainNode& main : g.mains) {
     if (pieces.Touched(main.node)) continue;
-    p.Add(QStringLiteral("%1 не присоединен ни к одному элементу")
-              .arg(RowLabel(QStringLiteral("Узел"), mains, main.row)),
+    p.Add(Texts::tr("%1 не присоединен ни к одному элементу")
+              .arg(RowLabel(Texts::tr("Узел"), mains, main.row)),
           kMainNodes, main.row, kNumber);
   }
 }
@@ -452,7 +455,7 @@ QHash<QString, Fixity> ReadSupports(Project& p, const Geometry* g) {
   const QSet<QString> nodeGroups = ColumnKeys(p.Rows(kNodeGroups), kNumber);
   QHash<QString, Fixity> fixed;
   ForFilledRows(supports, [&](int row) {
-    const QString label = RowLabel(QStringLiteral("Закрепление"), supports, row);
+    const QString label = RowLabel(Texts::tr("Закрепление"), supports, row);
     Fixity fixity;
     fixity.row = row;
     bool any = false;
@@ -462,17 +465,17 @@ QHash<QString, Fixity> ReadSupports(Project& p, const Geometry* g) {
     }
     const QString group = KeyOf(supports.Cell(row, supports::kNodeGroup));
     if (group.isEmpty()) {
-      p.Add(label + QStringLiteral(": не задана группа узлов"), kSupports, row,
+      p.Add(Texts::tr("%1: не задана группа узлов").arg(label), kSupports, row,
             supports::kNodeGroup);
       return;
     }
     if (!any) {
-      p.Add(label + QStringLiteral(": не отмечено ни одно закрепление (X, Y, Z, UX, UY, UZ)"),
+      p.Add(Texts::tr("%1: не отмечено ни одно закрепление (X, Y, Z, UX, UY, UZ)").arg(label),
             kSupports, row, supports::kFirstFixity);
       return;
     }
     if (g && nodeGroups.contains(group) && g->nodesInGroup.value(group) == 0) {
-      p.Add(QStringLiteral("%1: в группе узлов %2 нет узлов расчетной схемы")
+      p.Add(Texts::tr("%1: в группе узлов %2 нет узлов расчетной схемы")
                 .arg(label, supports.Cell(row, supports::kNodeGroup).trimmed()),
             kSupports, row, supports::kNodeGroup);
     }
@@ -486,8 +489,7 @@ QHash<QString, Fixity> ReadSupports(Project& p, const Geometry* g) {
     }
   });
   if (fixed.isEmpty()) {
-    p.Add(QStringLiteral(
-              "Схема не закреплена: в таблице «%1» нет ни одной группы узлов с закреплениями")
+    p.Add(Texts::tr("Схема не закреплена: в таблице «%1» нет ни одной группы узлов с закреплениями")
               .arg(p.Tables().NameOf(kSupports)),
           kSupports, 0, 0);
   }
@@ -585,17 +587,17 @@ QString MotionName(const Motion& motion, bool spatial) {
   }
   const char* const* axes = spatial ? space : plane;
   if (rotations.size() == 1) {
-    return QStringLiteral("поворота вокруг ") + QLatin1String(axes[rotations[0]]);
+    return Texts::tr("поворота вокруг %1").arg(QLatin1String(axes[rotations[0]]));
   }
   if (rotations.empty() && translations.size() == 1) {
-    return QStringLiteral("смещения вдоль ") + QLatin1String(axes[translations[0]]);
+    return Texts::tr("смещения вдоль %1").arg(QLatin1String(axes[translations[0]]));
   }
   return QString();
 }
 
 QString NodeList(const QStringList& numbers) {
-  QString list = (numbers.size() == 1 ? QStringLiteral("узел ") : QStringLiteral("узлы ")) +
-                 numbers.mid(0, kListedNodes).join(QStringLiteral(", "));
+  QString list = (numbers.size() == 1 ? Texts::tr("узел %1") : Texts::tr("узлы %1"))
+                     .arg(numbers.mid(0, kListedNodes).join(QStringLiteral(", ")));
   if (numbers.size() > kListedNodes) list += QStringLiteral(" …");
   return list;
 }
@@ -646,7 +648,7 @@ void CheckMechanisms(Project& p, const Geometry& g, Pieces& pieces,
     }
     if (piece.firstSupportRow == 0) {
       const bool byMain = piece.firstMainRow > 0;
-      p.Add(QStringLiteral("Часть схемы не закреплена: ") + NodeList(numbers),
+      p.Add(Texts::tr("Часть схемы не закреплена: %1").arg(NodeList(numbers)),
             byMain ? kMainNodes : kAllNodes,
             byMain ? piece.firstMainRow : g.rows[size_t(piece.nodes.front())], kNumber);
       continue;
@@ -687,12 +689,12 @@ void CheckMechanisms(Project& p, const Geometry& g, Pieces& pieces,
     }
     const QString motions =
         names.isEmpty()
-            ? QStringLiteral(
+            ? Texts::tr(
                   "закрепления не удерживают ее как жесткое целое (свободных перемещений: %1)")
                   .arg(modes - rank)
-            : QStringLiteral("закрепления не удерживают ее от ") + names.join(QStringLiteral(", "));
-    p.Add(QStringLiteral("Часть схемы (%1) — механизм: %2").arg(NodeList(numbers), motions),
-          kSupports, piece.firstSupportRow, supports::kFirstFixity);
+            : Texts::tr("закрепления не удерживают ее от %1").arg(names.join(QStringLiteral(", ")));
+    p.Add(Texts::tr("Часть схемы (%1) — механизм: %2").arg(NodeList(numbers), motions), kSupports,
+          piece.firstSupportRow, supports::kFirstFixity);
   }
 }
 
@@ -705,9 +707,9 @@ void CheckLoads(Project& p, const Geometry* g) {
     bool onElements;
   };
   const LoadTable loadTables[] = {
-      {kElementLoads, QStringLiteral("Нагрузка на элементы"), true},
-      {kNodeLoads, QStringLiteral("Нагрузка на узлы"), false},
-      {kTemperature, QStringLiteral("Температурная нагрузка"), true},
+      {kElementLoads, Texts::tr("Нагрузка на элементы"), true},
+      {kNodeLoads, Texts::tr("Нагрузка на узлы"), false},
+      {kTemperature, Texts::tr("Температурная нагрузка"), true},
   };
   static_assert(elementLoads::kLoadCase == nodeLoads::kLoadCase &&
                 nodeLoads::kLoadCase == temperature::kLoadCase);
@@ -720,27 +722,27 @@ void CheckLoads(Project& p, const Geometry* g) {
     ForFilledRows(rows, [&](int row) {
       const QString label = RowLabel(table.what, rows, row);
       if (rows.Cell(row, elementLoads::kLoadCase).trimmed().isEmpty()) {
-        p.Add(label + QStringLiteral(": не задано загружение"), table.key, row,
+        p.Add(Texts::tr("%1: не задано загружение").arg(label), table.key, row,
               elementLoads::kLoadCase);
       }
       const QString groupText = rows.Cell(row, elementLoads::kGroup).trimmed();
       const QString group = KeyOf(groupText);
       if (group.isEmpty()) {
-        p.Add(label + (table.onElements ? QStringLiteral(": не задана группа элементов")
-                                        : QStringLiteral(": не задана группа узлов")),
+        p.Add((table.onElements ? Texts::tr("%1: не задана группа элементов")
+                                : Texts::tr("%1: не задана группа узлов"))
+                  .arg(label),
               table.key, row, elementLoads::kGroup);
         return;
       }
       // A group that does not exist is the reference check's.
       if (!g || !(table.onElements ? elementGroups : nodeGroups).contains(group)) return;
       if (table.onElements && g->elementsInGroup.value(group) == 0) {
-        p.Add(QStringLiteral("%1: в группе элементов %2 нет элементов расчетной схемы")
+        p.Add(Texts::tr("%1: в группе элементов %2 нет элементов расчетной схемы")
                   .arg(label, groupText),
               table.key, row, elementLoads::kGroup);
       } else if (!table.onElements && g->nodesInGroup.value(group) == 0) {
-        p.Add(
-            QStringLiteral("%1: в группе узлов %2 нет узлов расчетной схемы").arg(label, groupText),
-            table.key, row, elementLoads::kGroup);
+        p.Add(Texts::tr("%1: в группе узлов %2 нет узлов расчетной схемы").arg(label, groupText),
+              table.key, row, elementLoads::kGroup);
       }
     });
   }
@@ -774,9 +776,9 @@ std::vector<SchemeProblem> CheckScheme(ProjectTables& tables,
   Geometry geometry = ReadGeometry(p);
   const bool built = !geometry.elements.empty();
   if (!built) {
-    p.Add(QStringLiteral("Расчетная схема не построена: таблица «%1» пуста")
-              .arg(tables.NameOf(kElements)),
-          kElements, 0, 0);
+    p.Add(
+        Texts::tr("Расчетная схема не построена: таблица «%1» пуста").arg(tables.NameOf(kElements)),
+        kElements, 0, 0);
   }
   const QHash<QString, Fixity> fixed = ReadSupports(p, built ? &geometry : nullptr);
   CheckLoads(p, built ? &geometry : nullptr);

@@ -7,6 +7,8 @@
 #include "macros/layers/LayersInDrawing.h"
 #include "macros/settings/CalcSettingsKeys.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 namespace trellis::macros {
@@ -39,7 +41,8 @@ void DrawLayer(const MacroCall& call, const QString& layer, const Drawer& draw) 
   try {
     DrawOnLayer(*call.cadDocument, layer, draw(tables, ReadBuiltScheme(tables), SizesFromSettings()));
   } catch (const AutomationError& error) {
-    window.Message(QStringLiteral("Слой %1 не нарисован: %2").arg(layer, error.Reason()));
+    window.Message(QCoreApplication::translate("ServiceLayersMacro", "Слой %1 не нарисован: %2")
+                       .arg(layer, error.Reason()));
   }
 }
 

@@ -7,6 +7,8 @@
 #include "macros/scheme/SchemeFromDrawing.h"
 #include "macros/settings/ProjectSettingsFile.h"
 
+#include <QCoreApplication>
+
 namespace trellis::macros {
 
 const MemberTable<SchemeMacro>& SchemeMacro::Members() {
@@ -22,10 +24,11 @@ const MemberTable<SchemeMacro>& SchemeMacro::Members() {
 void SchemeMacro::Build(const MacroCall& call) {
   MainWindowCalls window(call.mainWindow);
   if (!call.cadDocument) {
-    window.Message(QStringLiteral("Расчетная схема строится по чертежу, а связи с программой САПР нет."));
+    window.Message(QCoreApplication::translate(
+        "SchemeMacro", "Расчетная схема строится по чертежу, а связи с программой САПР нет."));
     return;
   }
-  window.Status(QStringLiteral("Построение расчетной схемы..."));
+  window.Status(QCoreApplication::translate("SchemeMacro", "Построение расчетной схемы..."));
   ProjectTables tables(call.programFolder, call.workingFolder, call.baseName);
   IniFiles ini;
   SchemeOutcome outcome;
@@ -33,16 +36,21 @@ void SchemeMacro::Build(const MacroCall& call) {
     outcome = SchemeFromDrawing(tables, *call.cadDocument, NodeTolerance(ini, ProjectSettingsFile(call)), *this);
   } catch (const AutomationError& error) {
     window.Status(QString());
-    window.Message(QStringLiteral("Расчетная схема не построена: чертеж не прочитан (%1).").arg(error.Reason()));
+    window.Message(QCoreApplication::translate(
+                       "SchemeMacro", "Расчетная схема не построена: чертеж не прочитан (%1).")
+                       .arg(error.Reason()));
     return;
   }
   switch (outcome.result) {
     case SchemeOutcome::Result::Stopped:
-      window.Status(QStringLiteral("Построение расчетной схемы остановлено"));
+      window.Status(
+          QCoreApplication::translate("SchemeMacro", "Построение расчетной схемы остановлено"));
       return;
     case SchemeOutcome::Result::NotWritten:
       window.Status(QString());
-      window.Message(QStringLiteral("Расчетная схема не записана: %1. Таблицы геометрии остались прежними.")
+      window.Message(QCoreApplication::translate(
+                         "SchemeMacro",
+                         "Расчетная схема не записана: %1. Таблицы геометрии остались прежними.")
                          .arg(FileErrorDescription(FileErrorNumber(outcome.writeError))));
       return;
     case SchemeOutcome::Result::Written:
@@ -52,13 +60,17 @@ void SchemeMacro::Build(const MacroCall& call) {
   try {
     ForgetServiceLayers(*call.cadDocument);
   } catch (const AutomationError& error) {
-    window.Report(QStringLiteral("Служебные слои чертежа не обновлены: %1").arg(error.Reason()));
+    window.Report(
+        QCoreApplication::translate("SchemeMacro", "Служебные слои чертежа не обновлены: %1")
+            .arg(error.Reason()));
   }
   const Scheme& scheme = outcome.scheme;
-  window.Status(QStringLiteral("Расчетная схема построена: узлов %1 (основных %2), элементов %3")
-                    .arg(scheme.NodeCount())
-                    .arg(scheme.mainNodes.size())
-                    .arg(scheme.elements.size()));
+  window.Status(
+      QCoreApplication::translate("SchemeMacro",
+                                  "Расчетная схема построена: узлов %1 (основных %2), элементов %3")
+          .arg(scheme.NodeCount())
+          .arg(scheme.mainNodes.size())
+          .arg(scheme.elements.size()));
 }
 
 }  // namespace trellis::macros

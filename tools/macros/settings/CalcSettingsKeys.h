@@ -15,7 +15,8 @@ enum class SettingKind { Flag, WholeNumber, Number, Choice };
 // project's settings file when it saves; a few are kept in the project's file only.
 enum class SettingPlace { StoreAndFile, FileOnly };
 
-// One value of the parameters dialog.
+// One value of the parameters dialog. Its caption, unit, choices and group are the Russian
+// texts (the dialog matches groups by them); SettingText gives what the user reads.
 struct CalcSetting {
   QString section;
   QString key;
@@ -38,11 +39,18 @@ struct CalcSetting {
 };
 
 // The dialog's groups, in the order it shows them.
-inline const QString kShowGroup = QStringLiteral("Показ результатов");
-inline const QString kCalcGroup = QStringLiteral("Расчет");
-inline const QString kCombinationGroup = QStringLiteral("Сочетания нагрузок");
-inline const QString kSchemeGroup = QStringLiteral("Расчетная схема");
-inline const QString kCadGroup = QStringLiteral("Программа САПР");
+inline const QString kShowGroup =
+    QStringLiteral(QT_TRANSLATE_NOOP("CalcSettings", "Показ результатов"));
+inline const QString kCalcGroup = QStringLiteral(QT_TRANSLATE_NOOP("CalcSettings", "Расчет"));
+inline const QString kCombinationGroup =
+    QStringLiteral(QT_TRANSLATE_NOOP("CalcSettings", "Сочетания нагрузок"));
+inline const QString kSchemeGroup =
+    QStringLiteral(QT_TRANSLATE_NOOP("CalcSettings", "Расчетная схема"));
+inline const QString kCadGroup =
+    QStringLiteral(QT_TRANSLATE_NOOP("CalcSettings", "Программа САПР"));
+
+// A caption, unit, choice or group of the settings in the user's language.
+QString SettingText(const QString& text);
 
 // Every setting the dialog edits, grouped, in the order the dialog shows them.
 const std::vector<CalcSetting>& CalcSettings();

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -56,7 +57,7 @@ class ParametersDialog : public QDialog {
 
 ParametersDialog::ParametersDialog(const ParameterValues& current, const QStringList& cadHosts)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint) {
-  setWindowTitle(QStringLiteral("Параметры расчета"));
+  setWindowTitle(QCoreApplication::translate("ParametersDialog", "Параметры расчета"));
 
   auto* left = new QVBoxLayout;
   for (const QString& group : kLeftGroups) left->addWidget(Group(group, current));
@@ -97,7 +98,7 @@ QGridLayout* ValueGrid(QGroupBox* box) {
 }
 
 QGroupBox* ParametersDialog::Group(const QString& title, const ParameterValues& current) {
-  auto* box = new QGroupBox(title);
+  auto* box = new QGroupBox(SettingText(title));
   QGridLayout* grid = ValueGrid(box);
   int row = 0;
   for (const CalcSetting& s : CalcSettings()) {
@@ -106,17 +107,17 @@ QGroupBox* ParametersDialog::Group(const QString& title, const ParameterValues& 
     Field field;
     field.setting = &s;
     if (s.kind == SettingKind::Flag) {
-      field.check = new QCheckBox(s.caption);
+      field.check = new QCheckBox(SettingText(s.caption));
       field.check->setObjectName(s.Id());
       field.check->setChecked(value == u'1');
       grid->addWidget(field.check, row, 0, 1, 3);
     } else {
-      auto* caption = new QLabel(s.caption);
+      auto* caption = new QLabel(SettingText(s.caption));
       grid->addWidget(caption, row, 0);
       if (s.kind == SettingKind::Choice) {
         field.choice = new QComboBox;
         field.choice->setObjectName(s.Id());
-        field.choice->addItems(s.choices);
+        for (const QString& choice : s.choices) field.choice->addItem(SettingText(choice));
         field.choice->setCurrentIndex(value.toInt());
         caption->setBuddy(field.choice);
         grid->addWidget(field.choice, row, 1, 1, 2);
@@ -131,7 +132,7 @@ QGroupBox* ParametersDialog::Group(const QString& title, const ParameterValues& 
         QLineEdit* edit = field.edit;
         connect(edit, &QLineEdit::textEdited, this, [edit] { edit->setStyleSheet(QString()); });
         grid->addWidget(field.edit, row, 1, Qt::AlignRight);
-        grid->addWidget(new QLabel(s.unit), row, 2);
+        grid->addWidget(new QLabel(SettingText(s.unit)), row, 2);
       }
     }
     fields_.push_back(field);
@@ -141,9 +142,10 @@ QGroupBox* ParametersDialog::Group(const QString& title, const ParameterValues& 
 }
 
 QWidget* ParametersDialog::HostGroup(const QString& currentHost, const QStringList& cadHosts) {
-  auto* box = new QGroupBox(kCadGroup);
+  auto* box = new QGroupBox(SettingText(kCadGroup));
   QGridLayout* grid = ValueGrid(box);
-  auto* caption = new QLabel(QStringLiteral("Графический редактор"));
+  auto* caption =
+      new QLabel(QCoreApplication::translate("ParametersDialog", "Графический редактор"));
   host_ = new QComboBox;
   host_->setObjectName(QStringLiteral("cadHost"));
   host_->addItems(cadHosts);
@@ -151,8 +153,8 @@ QWidget* ParametersDialog::HostGroup(const QString& currentHost, const QStringLi
   caption->setBuddy(host_);
   grid->addWidget(caption, 0, 0);
   grid->addWidget(host_, 0, 1, 1, 2);
-  auto* note =
-      new QLabel(QStringLiteral("Другая программа используется со следующего подключения к САПР."));
+  auto* note = new QLabel(QCoreApplication::translate(
+      "ParametersDialog", "Другая программа используется со следующего подключения к САПР."));
   note->setWordWrap(true);
   note->setEnabled(false);
   grid->addWidget(note, 1, 0, 1, 3);
@@ -174,7 +176,8 @@ void ParametersDialog::TryAccept() {
       field.edit->setStyleSheet(refusal.isEmpty() ? QString() : QLatin1String(kRefusedStyle));
     if (!refusal.isEmpty() && !first) {
       first = &field;
-      reason = QStringLiteral("«%1»: %2.").arg(field.setting->caption, refusal);
+      reason = QCoreApplication::translate("ParametersDialog", "«%1»: %2.")
+                   .arg(SettingText(field.setting->caption), refusal);
     }
   }
   refusal_->setText(reason);
@@ -210,7 +213,11 @@ void ParametersDialog::showEvent(QShowEvent* event) {
 
 std::optional<ParameterValues> ParametersDialogEditor::Edit(const ParameterValues& current,
                                                             const QStringList& cadHosts) {
-  if (!screen_) throw AutomationError(QStringLiteral("Edit"), QStringLiteral("у программы макросов нет экрана"));
+  if (!screen_) {
+    throw AutomationError(
+        QStringLiteral("Edit"),
+        QCoreApplication::translate("ParametersDialog", "у программы макросов нет экрана"));
+  }
   ParametersDialog dialog(current, cadHosts);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Values();

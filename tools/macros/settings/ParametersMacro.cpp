@@ -12,6 +12,7 @@
 #include "macros/settings/ParametersEditor.h"
 #include "macros/settings/ProjectSettingsFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <vector>
@@ -93,7 +94,8 @@ void ParametersMacro::Edit(const MacroCall& call) {
   try {
     answer = editor_.Edit(current, hosts);
   } catch (const AutomationError& error) {
-    window.Message(QStringLiteral("Окно параметров не показано: %1").arg(error.Reason()));
+    window.Message(QCoreApplication::translate("ParametersMacro", "Окно параметров не показано: %1")
+                       .arg(error.Reason()));
     return;
   }
   if (!answer) return;
@@ -103,7 +105,9 @@ void ParametersMacro::Edit(const MacroCall& call) {
   for (const CalcSetting& s : CalcSettings()) {
     const QString text = answer->values.value(s.Id(), current.values.value(s.Id()));
     if (const QString refusal = RefusalOf(s, text); !refusal.isEmpty()) {
-      window.Message(QStringLiteral("Параметры не записаны: «%1» — %2.").arg(s.caption, refusal));
+      window.Message(
+          QCoreApplication::translate("ParametersMacro", "Параметры не записаны: «%1» — %2.")
+              .arg(SettingText(s.caption), refusal));
       return;
     }
     const QString value = StoredForm(s, text);
@@ -112,8 +116,10 @@ void ParametersMacro::Edit(const MacroCall& call) {
   }
   const qsizetype hostAt = IndexOfName(hosts, answer->cadHost.trimmed());
   if (hostAt < 0) {
-    window.Message(QStringLiteral("Параметры не записаны: программы САПР «%1» нет в списке.")
-                       .arg(answer->cadHost));
+    window.Message(
+        QCoreApplication::translate("ParametersMacro",
+                                    "Параметры не записаны: программы САПР «%1» нет в списке.")
+            .arg(answer->cadHost));
     return;
   }
   const QString newHost = hosts[hostAt];
@@ -122,22 +128,25 @@ void ParametersMacro::Edit(const MacroCall& call) {
   // The project's file first: when it cannot be written nothing changes anywhere.
   if (!ini.WriteIniValues(fileValues, file)) {
     window.Message(
-        QStringLiteral("Параметры не записаны в файл проекта %1: %2.")
+        QCoreApplication::translate("ParametersMacro",
+                                    "Параметры не записаны в файл проекта %1: %2.")
             .arg(QDir::toNativeSeparators(file), WriteFailure(ini.LastWriteError(), file)));
     return;
   }
   window.MarkUnsaved();
   const QString storeFile = store.FileOf(ProgramTitle());
   if (const std::error_code error = store.SaveSettings(ProgramTitle(), storeValues)) {
-    window.Message(
-        QStringLiteral("Параметры записаны в файл проекта, но не в настройки программы %1: %2. "
+    window.Message(QCoreApplication::translate(
+                       "ParametersMacro",
+                       "Параметры записаны в файл проекта, но не в настройки программы %1: %2. "
                        "При сохранении проекта в его файл вернутся прежние значения.")
-            .arg(QDir::toNativeSeparators(storeFile), WriteFailure(error, storeFile)));
+                       .arg(QDir::toNativeSeparators(storeFile), WriteFailure(error, storeFile)));
     return;
   }
   if (!SameName(newHost, current.cadHost)) {
     window.Message(
-        QStringLiteral(
+        QCoreApplication::translate(
+            "ParametersMacro",
             "Выбрана программа САПР %1. Она будет использоваться со следующего подключения к САПР.")
             .arg(newHost));
   }
