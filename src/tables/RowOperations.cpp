@@ -5,8 +5,8 @@
 #include "app/LocaleNumbers.h"
 #include "app/Prompter.h"
 #include "tables/CatalogueLoading.h"
-#include "tables/InstallationFiles.h"
 #include "tables/GridFilling.h"
+#include "tables/InstallationFiles.h"
 #include "tables/ProjectState.h"
 #include "tables/TableContext.h"
 #include "tables/TableHooks.h"
@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <map>
-#include <cmath>
 #include <optional>
 
 namespace trellis {
@@ -42,10 +41,6 @@ void FinishOnRow(Grid& grid, int row, int col) {
 }
 
 std::optional<double> NumberOf(QStringView text) { return ParseLocaleNumber(text); }
-
-}  // namespace
-
-namespace {
 
 // Numbers the identifier columns of row Row on from the row above, where the cell is empty.
 // Returns the last column numbered, or 0.

@@ -9,7 +9,7 @@
 namespace trellis {
 namespace {
 
-// Writes kept cells into a block row by row; At moves past what was written.
+// Writes kept cells (each followed by a TAB) into a block, row by row.
 void WriteCellBlock(TableData& data, int top, int left, int rows, int columns, QByteArrayView cells) {
   qsizetype at = 0;
   for (int r = top; r < top + rows; ++r) {
