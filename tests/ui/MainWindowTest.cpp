@@ -289,7 +289,7 @@ TEST_F(MainWindowTest, AMacroFillsTheErrorListAndItsLinesOpenTablesOfAnyGroup) {
   Call(macroView, QStringLiteral("AddError"), {QStringLiteral("Узел 3 ни с чем не связан"), QStringLiteral("Nodes"), 2, 1});
   Call(macroView, QStringLiteral("ShowErrors"));
   EXPECT_EQ(app->window.lowerPanes.Shown(), "Err");
-  const ErrorEntry& entry = app->window.fg2.Entries().at(0);
+  const ErrorEntry entry = app->window.fg2.Entries().at(0);
   EXPECT_EQ(QStringList({entry.tabNumber, entry.table, entry.row, entry.column}),
             QStringList({"1", QStringLiteral("Узлы"), "2", "1"}));  // the first tab of its group
 
