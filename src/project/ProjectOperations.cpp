@@ -43,6 +43,20 @@ void ForgetShownTable(ProjectContext& ctx) {
   ctx.tables.window.fg2.ClearValueProblems();
 }
 
+// Replaces the working files by the <Base>.* set of Folder and the tr templates, and takes the
+// calculation options from its <Base>.ini. False when a file of the set did not arrive.
+bool TakeFileSet(ProjectContext& ctx, const QString& folder, const QString& base) {
+  ForgetShownTable(ctx);
+  ctx.tables.folders.RemoveWorkingFolder();
+  const QString working = ctx.tables.folders.GetWorkingFolder();
+  const bool complete =
+      CopyProjectFiles(folder, working, base, Durability::Scratch, ctx.tables.window.Report1);
+  CopyTemplates(ctx.tables.installationFolder, QStringLiteral("tr"), working, base);
+  const QString settingsFile = PathIn(working, base + QStringLiteral(".ini"));
+  if (FileExists(settingsFile)) ReadCalcSettings(ctx.tables.ini, ctx.settings, settingsFile);
+  return complete;
+}
+
 // An empty working folder with the files of both template folders: those of every project
 // (tr), then the initial files of a new one (tr2).
 void FreshWorkingFolder(ProjectContext& ctx) {
@@ -118,14 +132,7 @@ bool OpenProjectFile(ProjectContext& ctx, const QString& path) {
   bool complete = false;
   std::exception_ptr failure;
   try {
-    ForgetShownTable(ctx);
-    ctx.tables.folders.RemoveWorkingFolder();
-    const QString working = ctx.tables.folders.GetWorkingFolder();
-    complete = CopyProjectFiles(projectFolder, working, base, Durability::Scratch,
-                                ctx.tables.window.Report1);
-    CopyTemplates(ctx.tables.installationFolder, QStringLiteral("tr"), working, base);
-    const QString settingsFile = PathIn(working, base + QStringLiteral(".ini"));
-    if (FileExists(settingsFile)) ReadCalcSettings(ctx.tables.ini, ctx.settings, settingsFile);
+    complete = TakeFileSet(ctx, projectFolder, base);
   } catch (...) {
     failure = std::current_exception();
     complete = false;
@@ -207,15 +214,7 @@ void MarkReadOnly(ProjectContext& ctx) {
 
 bool RecoverProject(ProjectContext& ctx, const RecoveryRecord& record) {
   ProjectState& project = ctx.tables.project;
-  bool complete = false;
-  ForgetShownTable(ctx);
-  ctx.tables.folders.RemoveWorkingFolder();
-  const QString working = ctx.tables.folders.GetWorkingFolder();
-  complete = CopyProjectFiles(record.workingFolder, working, record.baseName, Durability::Scratch,
-                              ctx.tables.window.Report1);
-  CopyTemplates(ctx.tables.installationFolder, QStringLiteral("tr"), working, record.baseName);
-  const QString settingsFile = PathIn(working, record.baseName + QStringLiteral(".ini"));
-  if (FileExists(settingsFile)) ReadCalcSettings(ctx.tables.ini, ctx.settings, settingsFile);
+  const bool complete = TakeFileSet(ctx, record.workingFolder, record.baseName);
   project.projectPath = FileExists(record.projectPath) ? record.projectPath : QString();
   project.projectTitle = record.projectTitle;
   project.projectBaseName = record.baseName;

@@ -57,7 +57,8 @@ void OnLowerTabClick(WindowModel& window) {
   const Tab* tab = window.Tabs2.SelectedTab();
   window.lowerPanes.Show(tab ? tab->image : QString());
   const bool errorsShown = window.lowerPanes.Shown() == QLatin1String("Err");
-  if (errorsShown && !window.fg2.Entries().empty() && !window.fg2.Entries().front().message.isEmpty()) {
+  const std::vector<ErrorEntry> entries = errorsShown ? window.fg2.Entries() : std::vector<ErrorEntry>();
+  if (!entries.empty() && !entries.front().message.isEmpty()) {
     window.StatusBar1.SetPanel(
         1, QCoreApplication::translate("LowerPanes",
                                        "Для показа ошибки выберите строку таблицы Ошибки"));
